@@ -1,0 +1,36 @@
+// Program entry: resources, the main window, the message loop.
+#include <windows.h>
+
+#include "app/win/app_state.h"
+#include "app/win/main_window.h"
+#include "resource.h"
+
+namespace {
+
+std::wstring loadString(HINSTANCE instance, UINT id) {
+  wchar_t buffer[100] = {};  // titles and class names hold at most 99 characters
+  const int length = LoadStringW(instance, id, buffer, 100);
+  return std::wstring(buffer, static_cast<size_t>(length > 0 ? length : 0));
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  dovevar::win::AppState app;
+  app.instance = instance;
+  app.windowTitle = loadString(instance, IDS_APP_TITLE);
+  app.className = loadString(instance, IDS_CLASS_NAME);
+
+  if (!dovevar::win::registerMainWindowClass(app)) return 0;
+  HWND window = dovevar::win::createMainWindow(app);
+  if (window == nullptr) return 0;
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  MSG message = {};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

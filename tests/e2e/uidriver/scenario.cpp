@@ -1,0 +1,749 @@
+#include "scenario.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "store/text_codec.h"
+#include "target.h"
+
+namespace uidriver {
+namespace {
+
+using Words = std::vector<std::wstring>;
+
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kDefaultTimeoutMs = 5000;
+constexpr DWORD kSettleMs = 500;  // how long an expected absence must last
+
+std::wstring quoted(const std::wstring& text) {
+  std::wstring out = L"\"";
+  for (wchar_t c : text) {
+    if (c == L'\n') out += L"\\n";
+    else if (c == L'\r') out += L"\\r";
+    else if (c == L'"') out += L"\\\"";
+    else out += c;
+  }
+  return out + L"\"";
+}
+
+bool expandVariables(const std::wstring& word, const std::map<std::wstring, std::wstring>& variables,
+                     std::wstring& out, std::wstring& error) {
+  out.clear();
+  for (size_t i = 0; i < word.size(); ++i) {
+    if (word.compare(i, 2, L"${") != 0) {
+      out += word[i];
+      continue;
+    }
+    const size_t close = word.find(L'}', i);
+    if (close == std::wstring::npos) {
+      error = L"unclosed ${";
+      return false;
+    }
+    const std::wstring name = word.substr(i + 2, close - i - 2);
+    if (auto found = variables.find(name); found != variables.end()) {
+      out += found->second;
+    } else {
+      wchar_t value[4096] = {};
+      const DWORD length = GetEnvironmentVariableW(name.c_str(), value, 4096);
+      if (length == 0 || length >= 4096) {
+        error = L"unknown variable " + name;
+        return false;
+      }
+      out += value;
+    }
+    i = close;
+  }
+  return true;
+}
+
+bool splitWords(const std::wstring& line, Words& words, std::wstring& error) {
+  size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == L' ' || line[i] == L'\t') {
+      ++i;
+      continue;
+    }
+    std::wstring word;
+    if (line[i] == L'"') {
+      ++i;
+      bool closed = false;
+      while (i < line.size()) {
+        const wchar_t c = line[i++];
+        if (c == L'"') {
+          closed = true;
+          break;
+        }
+        if (c == L'\\' && i < line.size()) {
+          const wchar_t escaped = line[i++];
+          word += escaped == L'n' ? L'\n' : escaped == L'r' ? L'\r' : escaped == L't' ? L'\t' : escaped;
+        } else {
+          word += c;
+        }
+      }
+      if (!closed) {
+        error = L"unclosed quote";
+        return false;
+      }
+    } else {
+      while (i < line.size() && line[i] != L' ' && line[i] != L'\t') word += line[i++];
+    }
+    words.push_back(word);
+  }
+  return true;
+}
+
+int toNumber(const std::wstring& word) { return static_cast<int>(std::wcstol(word.c_str(), nullptr, 0)); }
+
+std::wstring readTextFile(const std::wstring& path, bool& found) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  found = file != INVALID_HANDLE_VALUE;
+  if (!found) return {};
+  std::string bytes;
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
+  CloseHandle(file);
+  std::u16string units;
+  if (bytes.size() >= 2 && bytes.compare(0, 2, "\xFF\xFE") == 0) {
+    units = dovevar::fromUtf16LeBytes(std::string_view(bytes).substr(2));
+  } else {
+    units = dovevar::utf8ToUtf16(bytes);
+  }
+  return std::wstring(units.begin(), units.end());
+}
+
+Words textLines(const std::wstring& text) {
+  Words lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+WORD virtualKey(const std::wstring& name) {
+  static const std::map<std::wstring, WORD> named = {
+      {L"return", VK_RETURN}, {L"enter", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB},
+      {L"space", VK_SPACE},   {L"back", VK_BACK},    {L"delete", VK_DELETE}, {L"insert", VK_INSERT},
+      {L"up", VK_UP},         {L"down", VK_DOWN},    {L"left", VK_LEFT},     {L"right", VK_RIGHT},
+      {L"home", VK_HOME},     {L"end", VK_END},      {L"pageup", VK_PRIOR},  {L"pagedown", VK_NEXT},
+  };
+  if (auto found = named.find(name); found != named.end()) return found->second;
+  if (name.size() >= 2 && name[0] == L'f' && iswdigit(name[1])) {
+    return static_cast<WORD>(VK_F1 + toNumber(name.substr(1)) - 1);
+  }
+  if (name.size() == 1) return static_cast<WORD>(LOBYTE(VkKeyScanW(name[0])));
+  return 0;
+}
+
+INPUT keyInput(WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+bool writeBytes(const std::wstring& path, const std::string& bytes, std::wstring& failure) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  const bool ok = file != INVALID_HANDLE_VALUE &&
+                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!ok) failure = L"cannot write " + path;
+  return ok;
+}
+
+bool runProgram(const std::wstring& application, const std::wstring& commandLine, int expectedExit,
+                std::wstring& failure) {
+  std::wstring line = commandLine;
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
+    failure = L"cannot start " + application + L": error " + std::to_wstring(GetLastError());
+    return false;
+  }
+  CloseHandle(info.hThread);
+  const bool ended = WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0;
+  DWORD code = 0;
+  GetExitCodeProcess(info.hProcess, &code);
+  if (!ended) TerminateProcess(info.hProcess, 99);
+  CloseHandle(info.hProcess);
+  if (ended && static_cast<int>(code) == expectedExit) return true;
+  failure = L"expected exit code " + std::to_wstring(expectedExit) + L"\n     saw      " +
+            (ended ? L"exit code " + std::to_wstring(code) : L"still running after 30 s");
+  return false;
+}
+
+std::wstring folderFiles(const std::wstring& folder) {
+  Words names;
+  WIN32_FIND_DATAW found = {};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return L"no folder " + folder;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  std::wstring joined;
+  for (const std::wstring& name : names) joined += (joined.empty() ? L"" : L"|") + name;
+  return joined.empty() ? L"-" : joined;
+}
+
+std::wstring toUnixPath(const std::wstring& path) {
+  if (path.size() < 2 || (path[0] != L'Z' && path[0] != L'z') || path[1] != L':') return path;
+  std::wstring out = path.substr(2);
+  for (wchar_t& c : out) {
+    if (c == L'\\') c = L'/';
+  }
+  return out;
+}
+
+// The whole virtual display as the user would see it. Wine starts Unix programs, so
+// ImageMagick's import takes it; elsewhere there is no such bench.
+bool screenshot(const std::wstring& path, std::wstring& failure) {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) {
+    failure = L"screenshots are taken on the Wine bench only";
+    return false;
+  }
+  const std::wstring unixPath = toUnixPath(toWindowsPath(path));
+  std::wstring line = L"import -window root \"" + unixPath + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(L"Z:\\usr\\bin\\import", line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &info)) {
+    failure = L"cannot start import";
+    return false;
+  }
+  CloseHandle(info.hThread);
+  WaitForSingleObject(info.hProcess, 10000);
+  CloseHandle(info.hProcess);
+  // Wine does not hand back a Unix program's exit code; the file tells.
+  for (int i = 0; i < 50 && GetFileAttributesW(toWindowsPath(path).c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(20);
+  if (GetFileAttributesW(toWindowsPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  failure = L"no screenshot at " + path;
+  return false;
+}
+
+class Runner {
+ public:
+  explicit Runner(const std::map<std::wstring, std::wstring>& variables) : variables_(variables) {}
+
+  ~Runner() { target_.terminate(); }
+
+  bool run(const std::vector<Step>& steps, std::wstring& report) {
+    for (const Step& step : steps) {
+      std::wstring failure;
+      const bool ok = runStep(step.words, failure);
+      std::wstring line;
+      for (const std::wstring& word : step.words) line += (line.empty() ? L"" : L" ") + word;
+      if (!ok) {
+        report += L"FAIL line " + std::to_wstring(step.line) + L": " + line + L"\n     " + failure;
+        // The screen as it was when the step failed, before the program is ended.
+        if (auto shot = variables_.find(L"FAILURE_SHOT"); shot != variables_.end()) {
+          std::wstring problem;
+          report += screenshot(shot->second, problem) ? L"\n     screenshot " + shot->second
+                                                      : L"\n     " + problem;
+        }
+        return false;
+      }
+      report += L"ok   " + std::to_wstring(step.line) + L": " + line + L"\n";
+    }
+    report += L"PASS";
+    return true;
+  }
+
+ private:
+  // Polls `check` until it holds or the time-out passes; `saw` tells the last state.
+  bool poll(const std::function<bool(std::wstring& saw)>& check, std::wstring& failure,
+            const std::wstring& expected) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs_;
+    std::wstring saw;
+    for (;;) {
+      if (check(saw)) return true;
+      if (GetTickCount64() >= deadline) break;
+      Sleep(kPollMs);
+    }
+    failure = L"expected " + expected + L"\n     saw      " + saw;
+    return false;
+  }
+
+  // Holds when `check` stays true for the settle time: for things that must not appear.
+  bool stays(const std::function<bool(std::wstring& saw)>& check, std::wstring& failure,
+             const std::wstring& expected) {
+    const ULONGLONG deadline = GetTickCount64() + kSettleMs;
+    std::wstring saw;
+    do {
+      if (!check(saw)) {
+        failure = L"expected " + expected + L"\n     saw      " + saw;
+        return false;
+      }
+      Sleep(kPollMs);
+    } while (GetTickCount64() < deadline);
+    return true;
+  }
+
+  bool needArguments(const Words& words, size_t count, std::wstring& failure) {
+    if (words.size() - 1 >= count) return true;
+    failure = words[0] + L" needs " + std::to_wstring(count) + L" argument(s)";
+    return false;
+  }
+
+  HWND mainWindow() const { return target_.mainWindow(L"DOVEVAR"); }
+
+  HWND listView() const {
+    HWND main = mainWindow();
+    return main != nullptr ? findChildByClass(main, WC_LISTVIEWW) : nullptr;
+  }
+
+  std::wstring describeWindows() const {
+    std::wstring out;
+    for (const WindowInfo& window : target_.topWindows()) {
+      out += L"[" + window.className + L" " + quoted(window.title);
+      if (window.className == L"#32770") {
+        if (HWND text = GetDlgItem(window.handle, 0xFFFF)) out += L" text " + quoted(Target::windowText(text));
+      }
+      out += L"] ";
+    }
+    return out.empty() ? L"no window" : out;
+  }
+
+  std::wstring listSummary() const {
+    HWND list = listView();
+    if (list == nullptr) return L"no list view";
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    return std::to_wstring(rows) + L" rows";
+  }
+
+  // A modal box or dialog of the process matched by title (and the static text of a
+  // message box when given); "*" matches anything.
+  bool findDialog(const std::wstring& title, const std::wstring* text, HWND& found) {
+    for (const WindowInfo& window : target_.topWindows()) {
+      if (window.className != L"#32770") continue;
+      if (title != L"*" && window.title != title) continue;
+      if (text != nullptr && *text != L"*") {
+        HWND label = GetDlgItem(window.handle, 0xFFFF);
+        if (label == nullptr || Target::windowText(label) != *text) continue;
+      }
+      found = window.handle;
+      return true;
+    }
+    return false;
+  }
+
+  HWND dialogControl(const std::wstring& id, std::wstring& failure) {
+    if (dialog_ == nullptr || !IsWindow(dialog_)) {
+      failure = L"no current dialog (use expect-box or expect-dialog first)";
+      return nullptr;
+    }
+    HWND control = GetDlgItem(dialog_, toNumber(id));
+    if (control == nullptr) failure = L"the dialog has no control " + id;
+    return control;
+  }
+
+  void postClick(HWND window, POINT point, const std::wstring& how) {
+    POINT screen = point;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    if (how == L"right") {
+      PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+      PostMessageW(window, WM_RBUTTONUP, 0, at);
+      return;
+    }
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
+    if (how == L"double") {
+      PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+      PostMessageW(window, WM_LBUTTONUP, 0, at);
+    }
+  }
+
+  bool sendKeys(const std::wstring& spec, std::wstring& failure) {
+    std::vector<WORD> modifiers;
+    std::wstring rest = spec;
+    for (;;) {
+      const size_t plus = rest.find(L'+');
+      if (plus == std::wstring::npos || plus == 0 || plus + 1 >= rest.size()) break;
+      const std::wstring modifier = rest.substr(0, plus);
+      if (modifier == L"ctrl") modifiers.push_back(VK_CONTROL);
+      else if (modifier == L"alt") modifiers.push_back(VK_MENU);
+      else if (modifier == L"shift") modifiers.push_back(VK_SHIFT);
+      else break;
+      rest = rest.substr(plus + 1);
+    }
+    const WORD key = virtualKey(rest);
+    if (key == 0) {
+      failure = L"unknown key " + rest;
+      return false;
+    }
+    HWND foreground = dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : mainWindow();
+    if (foreground != nullptr) SetForegroundWindow(foreground);
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) inputs.push_back(keyInput(modifier, false));
+    inputs.push_back(keyInput(key, false));
+    inputs.push_back(keyInput(key, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(keyInput(*it, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return true;
+  }
+
+  bool runStep(const Words& w, std::wstring& failure) {
+    const std::wstring& verb = w[0];
+    if (verb == L"timeout") {
+      if (!needArguments(w, 1, failure)) return false;
+      timeoutMs_ = static_cast<DWORD>(toNumber(w[1]));
+      return true;
+    }
+    if (verb == L"env") {
+      if (!needArguments(w, 2, failure)) return false;
+      SetEnvironmentVariableW(w[1].c_str(), w[2].c_str());
+      return true;
+    }
+    if (verb == L"start") {
+      const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
+      CreateDirectoryW(folder.c_str(), nullptr);
+      return target_.start(variables_.at(L"EXE"), folder, failure);
+    }
+    if (verb == L"expect-main-window") {
+      const std::wstring* title = w.size() > 1 ? &w[1] : nullptr;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND main = mainWindow();
+            saw = describeWindows();
+            return main != nullptr && (title == nullptr || Target::windowText(main) == *title);
+          },
+          failure, L"a visible DOVEVAR window" + (title ? L" titled " + quoted(*title) : L""));
+    }
+    if (verb == L"command") {
+      if (!needArguments(w, 1, failure)) return false;
+      HWND main = mainWindow();
+      if (main == nullptr) {
+        failure = L"no main window to send the command to";
+        return false;
+      }
+      PostMessageW(main, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), 0), 0);
+      return true;
+    }
+    if (verb == L"key") {
+      return needArguments(w, 1, failure) && sendKeys(w[1], failure);
+    }
+    if (verb == L"expect-box" || verb == L"expect-dialog") {
+      if (!needArguments(w, 1, failure)) return false;
+      const std::wstring* text = verb == L"expect-box" && w.size() > 2 ? &w[2] : nullptr;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = describeWindows();
+            return findDialog(w[1], text, dialog_);
+          },
+          failure, L"a box titled " + quoted(w[1]) + (text ? L" saying " + quoted(*text) : L""));
+    }
+    if (verb == L"expect-no-box") {
+      return stays(
+          [&](std::wstring& saw) {
+            HWND ignored = nullptr;
+            saw = describeWindows();
+            return !findDialog(L"*", nullptr, ignored);
+          },
+          failure, L"no box or dialog");
+    }
+    if (verb == L"expect-text") {
+      if (!needArguments(w, 2, failure)) return false;
+      HWND control = dialogControl(w[1], failure);
+      return control != nullptr &&
+             poll([&](std::wstring& saw) { return (saw = quoted(Target::windowText(control))) == quoted(w[2]); },
+                  failure, quoted(w[2]));
+    }
+    if (verb == L"press") {
+      if (!needArguments(w, 1, failure)) return false;
+      static const std::map<std::wstring, int> named = {
+          {L"ok", IDOK}, {L"cancel", IDCANCEL}, {L"yes", IDYES}, {L"no", IDNO},
+          {L"abort", IDABORT}, {L"retry", IDRETRY}, {L"ignore", IDIGNORE}};
+      const auto found = named.find(w[1]);
+      HWND button = dialogControl(found != named.end() ? std::to_wstring(found->second) : w[1], failure);
+      if (button == nullptr) return false;
+      PostMessageW(button, BM_CLICK, 0, 0);
+      return true;
+    }
+    if (verb == L"close-dialog") {
+      if (dialog_ == nullptr || !IsWindow(dialog_)) {
+        failure = L"no current dialog";
+        return false;
+      }
+      PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    }
+    if (verb == L"set-edit") {
+      if (!needArguments(w, 2, failure)) return false;
+      HWND edit = dialogControl(w[1], failure);
+      return edit != nullptr && Target::setWindowText(edit, w[2]);
+    }
+    if (verb == L"select-combo") {
+      if (!needArguments(w, 2, failure)) return false;
+      HWND combo = dialogControl(w[1], failure);
+      if (combo == nullptr) return false;
+      DWORD_PTR index = 0;
+      SendMessageTimeoutW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(w[2].c_str()), SMTO_ABORTIFHUNG, 3000, &index);
+      if (static_cast<LRESULT>(index) == CB_ERR) {
+        failure = L"the combo box has no item " + quoted(w[2]);
+        return false;
+      }
+      SendMessageTimeoutW(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+      PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+      return true;
+    }
+    if (verb == L"expect-headers") {
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND list = listView();
+            saw.clear();
+            if (list == nullptr) return (saw = L"no list view"), false;
+            const int count = target_.columnCount(list);
+            for (int c = 0; c < count; ++c) saw += (c ? L"|" : L"") + target_.columnText(list, c);
+            return saw == w[1];
+          },
+          failure, w[1]);
+    }
+    if (verb == L"expect-rows") {
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = listSummary();
+            return saw == w[1] + L" rows";
+          },
+          failure, w[1] + L" rows");
+    }
+    if (verb == L"expect-cell") {
+      if (!needArguments(w, 3, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND list = listView();
+            if (list == nullptr) return (saw = L"no list view"), false;
+            saw = quoted(target_.cellText(list, toNumber(w[1]), toNumber(w[2])));
+            return saw == quoted(w[3]);
+          },
+          failure, quoted(w[3]));
+    }
+    if (verb == L"expect-selected") {
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND list = listView();
+            if (list == nullptr) return (saw = L"no list view"), false;
+            saw.clear();
+            int row = -1;
+            while ((row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                        LVNI_SELECTED))) >= 0) {
+              saw += (saw.empty() ? L"" : L",") + std::to_wstring(row);
+            }
+            if (saw.empty()) saw = L"-";
+            return saw == w[1];
+          },
+          failure, L"selected rows " + w[1]);
+    }
+    if (verb == L"click-cell") {
+      if (!needArguments(w, 2, failure)) return false;
+      HWND list = listView();
+      RECT rect = {};
+      if (list == nullptr || !target_.cellRect(list, toNumber(w[1]), toNumber(w[2]), rect)) {
+        failure = L"no cell " + w[1] + L"," + w[2] + L" (" + listSummary() + L")";
+        return false;
+      }
+      postClick(list, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, w.size() > 3 ? w[3] : L"left");
+      return true;
+    }
+    if (verb == L"click-header") {
+      if (!needArguments(w, 1, failure)) return false;
+      HWND list = listView();
+      RECT rect = {};
+      if (list == nullptr || !target_.headerRect(list, toNumber(w[1]), rect)) {
+        failure = L"no column header " + w[1];
+        return false;
+      }
+      HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+      postClick(header, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
+      return true;
+    }
+    if (verb == L"expect-status") {
+      if (!needArguments(w, 2, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND main = mainWindow();
+            HWND status = main != nullptr ? findChildByClass(main, STATUSCLASSNAMEW) : nullptr;
+            if (status == nullptr) return (saw = L"no status bar"), false;
+            saw = quoted(target_.statusText(status, toNumber(w[1])));
+            return saw == quoted(w[2]);
+          },
+          failure, quoted(w[2]));
+    }
+    if (verb == L"close") {
+      HWND main = mainWindow();
+      if (main == nullptr) {
+        failure = L"no main window to close; " + describeWindows();
+        return false;
+      }
+      PostMessageW(main, WM_CLOSE, 0, 0);
+      return true;
+    }
+    if (verb == L"expect-exit") {
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            DWORD code = 0;
+            if (!target_.exitCode(code)) return (saw = L"still running; " + describeWindows()), false;
+            saw = L"exit code " + std::to_wstring(code);
+            return static_cast<int>(code) == toNumber(w[1]);
+          },
+          failure, L"exit code " + w[1]);
+    }
+    if (verb == L"expect-file" || verb == L"expect-no-file") {
+      if (!needArguments(w, 1, failure)) return false;
+      const bool wanted = verb == L"expect-file";
+      const std::wstring path = toWindowsPath(w[1]);
+      auto exists = [&](std::wstring& saw) {
+        const bool there = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        saw = there ? L"it exists" : L"no such file";
+        return there == wanted;
+      };
+      const std::wstring expected = (wanted ? L"a file " : L"no file ") + path;
+      return wanted ? poll(exists, failure, expected) : stays(exists, failure, expected);
+    }
+    if (verb == L"expect-file-text") {
+      // The file (UTF-16 with byte-order mark, or UTF-8) against the lines of an expected
+      // file, whose ${NAME}s are expanded too.
+      if (!needArguments(w, 2, failure)) return false;
+      const std::wstring path = toWindowsPath(w[1]);
+      bool found = false;
+      const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
+      if (!found) {
+        failure = L"cannot read the expected file " + w[2];
+        return false;
+      }
+      Words expected = textLines(expectedText);
+      for (std::wstring& line : expected) {
+        std::wstring expanded;
+        if (!expandVariables(line, variables_, expanded, failure)) return false;
+        line = expanded;
+      }
+      std::wstring mismatch;
+      return poll(
+          [&](std::wstring& saw) {
+            bool exists = false;
+            const Words actual = textLines(readTextFile(path, exists));
+            if (!exists) return (saw = L"no file " + path), false;
+            for (size_t i = 0; i < expected.size() || i < actual.size(); ++i) {
+              const std::wstring want = i < expected.size() ? quoted(expected[i]) : L"(end)";
+              const std::wstring got = i < actual.size() ? quoted(actual[i]) : L"(end)";
+              if (want != got) {
+                saw = L"line " + std::to_wstring(i + 1) + L": " + got + L" where " + want + L" was due";
+                return false;
+              }
+            }
+            return true;
+          },
+          failure, L"the lines of " + w[2] + L" in " + path);
+    }
+    if (verb == L"end-process") {
+      // Ends every process of the job with the given image name (a CAD stand-in that
+      // was told never to end).
+      if (!needArguments(w, 1, failure)) return false;
+      return target_.endProcessesNamed(w[1], failure);
+    }
+    if (verb == L"write-file") {
+      // A UTF-16 file with byte-order mark, as Dovevar writes them, for fixtures.
+      if (!needArguments(w, 2, failure)) return false;
+      const std::string bytes =
+          "\xFF\xFE" + dovevar::toUtf16LeBytes(std::u16string(w[2].begin(), w[2].end()));
+      return writeBytes(toWindowsPath(w[1]), bytes, failure);
+    }
+    if (verb == L"run") {
+      // run EXIT APPLICATION COMMAND-LINE: starts a program the way Dovevar starts the
+      // CAD application (application name plus a raw command line) and waits for it.
+      if (!needArguments(w, 3, failure)) return false;
+      return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), failure);
+    }
+    if (verb == L"expect-folder-files") {
+      // Exactly these file names, sorted and joined by |, "-" for none.
+      if (!needArguments(w, 2, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = folderFiles(toWindowsPath(w[1]));
+            return saw == w[2];
+          },
+          failure, w[2]);
+    }
+    if (verb == L"screenshot") {
+      return needArguments(w, 1, failure) && screenshot(w[1], failure);
+    }
+    failure = L"unknown step " + verb;
+    return false;
+  }
+
+  const std::map<std::wstring, std::wstring>& variables_;
+  Target target_;
+  HWND dialog_ = nullptr;
+  DWORD timeoutMs_ = kDefaultTimeoutMs;
+};
+
+}  // namespace
+
+std::wstring toWindowsPath(const std::wstring& path) {
+  if (path.empty() || path[0] != L'/') return path;
+  std::wstring out = L"Z:" + path;
+  for (wchar_t& c : out) {
+    if (c == L'/') c = L'\\';
+  }
+  return out;
+}
+
+bool parseScenario(const std::wstring& text, const std::map<std::wstring, std::wstring>& variables,
+                   std::vector<Step>& steps, std::wstring& error) {
+  const Words lines = textLines(text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Step step;
+    step.line = static_cast<int>(i + 1);
+    std::wstring problem;
+    Words raw;
+    if (!splitWords(lines[i], raw, problem)) {
+      error = L"line " + std::to_wstring(step.line) + L": " + problem;
+      return false;
+    }
+    if (raw.empty() || raw[0][0] == L'#') continue;
+    for (const std::wstring& word : raw) {
+      std::wstring expanded;
+      if (!expandVariables(word, variables, expanded, problem)) {
+        error = L"line " + std::to_wstring(step.line) + L": " + problem;
+        return false;
+      }
+      step.words.push_back(expanded);
+    }
+    steps.push_back(step);
+  }
+  return true;
+}
+
+bool runScenario(const std::vector<Step>& steps, const std::map<std::wstring, std::wstring>& variables,
+                 std::wstring& report) {
+  Runner runner(variables);
+  return runner.run(steps, report);
+}
+
+}  // namespace uidriver

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 host_packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 windows_packages=(mingw-w64 g++-mingw-w64-x86-64-posix)
 bench_packages=(wine wine64 xvfb xdotool imagemagick cups cups-client cups-bsd
-  printer-driver-cups-pdf fonts-noto-cjk)
+  printer-driver-cups-pdf fonts-noto-cjk fonts-wine)
 
 # Installs the packages that are not installed yet; quiet, and idempotent.
 ensure_packages() {

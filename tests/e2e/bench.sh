@@ -52,6 +52,9 @@ make_prefix() {
   # wineserver before anything runs with DISPLAY set.
   env -u DISPLAY wineboot -i >"$state/wineboot.log" 2>&1
   env -u DISPLAY wine regedit /S "$here/bench-settings.reg" >>"$state/wineboot.log" 2>&1
+  # Wine does not find Debian's copies of its own fonts (Marlett draws the caption
+  # buttons, Tahoma the dialogs), so the prefix gets them.
+  cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
   wineserver -w
   touch "$prefix/.dovevar-ready"
 }

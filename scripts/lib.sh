@@ -25,6 +25,9 @@ ensure_packages() {
 }
 
 # Configures and builds a preset (host, win64 or fuzz); release builds by default.
+# Builds never run side by side: the machine has two cores.
 build_preset() {
-  (cd "$root" && cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)")
+  mkdir -p "$root/build"
+  (cd "$root" && flock "$root/build/.lock" sh -c \
+    "cmake --preset '$1' >/dev/null && cmake --build --preset '$1' -j $(nproc)")
 }

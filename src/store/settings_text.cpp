@@ -1,0 +1,108 @@
+#include "store/settings_text.h"
+
+#include "store/text_codec.h"
+
+namespace dovevar {
+namespace {
+
+constexpr int kMsgFileNotOpened = 18;
+constexpr size_t kReadUnits = 144;  // one read of 288 bytes
+
+bool isBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+}  // namespace
+
+void splitSettingsLines(std::u16string_view text, size_t lineLimit,
+                        const std::function<void(std::u16string_view)>& parseLine) {
+  std::u16string held;
+  bool cutting = false;  // inside a line already cut at the limit
+  size_t at = 0;
+  for (;;) {
+    const std::u16string_view chunk = text.substr(at, kReadUnits);
+    at += chunk.size();
+    std::u16string_view fresh = chunk;
+    if (const size_t zero = fresh.find(u'\0'); zero != std::u16string_view::npos) {
+      fresh = fresh.substr(0, zero);
+    }
+    held.append(fresh);
+    size_t lf;
+    while ((lf = held.find(u'\n')) != std::u16string::npos) {
+      if (!cutting) {
+        const size_t length = lf == 0 ? 0 : lf - 1;
+        parseLine(std::u16string_view(held).substr(0, std::min(length, lineLimit)));
+      }
+      cutting = false;
+      held.erase(0, lf + 1);
+    }
+    if (!cutting && held.size() > lineLimit + 1) {
+      // A line longer than any the formats write: hand over its first part now and
+      // skip the rest up to its line end, so memory stays bounded.
+      parseLine(std::u16string_view(held).substr(0, lineLimit));
+      cutting = true;
+    }
+    if (cutting) held.clear();
+    if (chunk.empty()) return;
+  }
+}
+
+int readSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
+                     const SettingsFileRules& rules, const std::function<void()>& reset,
+                     const std::function<void(std::u16string_view)>& parseLine) {
+  std::string bytes;
+  const FileSystem::ReadResult opened = files.readFile(path, rules.createIfMissing, bytes);
+  if (opened != FileSystem::ReadResult::kRead) {
+    if (rules.resetWhenNotOpened && reset) reset();
+    if (!rules.silentWhenNotOpened) messages.show(kMsgFileNotOpened);
+    return 1;
+  }
+  if (bytes.empty() && rules.emptyFileReadsAsNothing) return 0;
+  if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') {
+    messages.readFailure(path);
+    return 1;
+  }
+  if (reset) reset();
+  splitSettingsLines(fromUtf16LeBytes(std::string_view(bytes).substr(2)), rules.lineLimit,
+                     parseLine);
+  return 0;
+}
+
+std::string settingsTextBytes(const std::vector<std::u16string>& lines) {
+  size_t units = 0;
+  for (const std::u16string& line : lines) units += line.size();
+  std::string bytes;
+  bytes.reserve(2 + units * 2);
+  bytes += "\xFF\xFE";
+  for (const std::u16string& line : lines) bytes += toUtf16LeBytes(line);
+  return bytes;
+}
+
+bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
+                       const std::vector<std::u16string>& lines) {
+  if (files.replaceFile(path, settingsTextBytes(lines))) return true;
+  messages.show(kMsgFileNotOpened);
+  return false;
+}
+
+int32_t settingsNumber(std::u16string_view value) {
+  size_t i = 0;
+  while (i < value.size() && isBlank(value[i])) ++i;
+  bool negative = false;
+  if (i < value.size() && (value[i] == u'+' || value[i] == u'-')) negative = value[i++] == u'-';
+  int64_t magnitude = 0;
+  for (; i < value.size() && value[i] >= u'0' && value[i] <= u'9'; ++i) {
+    magnitude = magnitude * 10 + (value[i] - u'0');
+    if (magnitude > int64_t{INT32_MAX} + 1) magnitude = int64_t{INT32_MAX} + 1;
+  }
+  const int64_t signed_value = negative ? -magnitude : magnitude;
+  if (signed_value > INT32_MAX) return INT32_MAX;
+  return static_cast<int32_t>(signed_value);
+}
+
+std::u16string settingsFilePath(std::u16string_view folder, std::u16string_view name) {
+  std::u16string path(folder);
+  path += u'\\';
+  path += name;
+  return path;
+}
+
+}  // namespace dovevar

@@ -1,5 +1,7 @@
 #include "store/ui_text_file.h"
 
+#include "store/settings_text.h"
+
 namespace dovevar {
 namespace {
 
@@ -44,6 +46,15 @@ void parseUiTextLine(std::u16string_view line, TextTables& tables) {
     TextTables::Message& message = tables.messages[number][language];
     (line[5] == u'A' ? message.text : message.title) = text;
   }
+}
+
+void readUiTextFile(FileSystem& files, Messages& messages, const std::u16string& folder,
+                    TextTables& tables) {
+  SettingsFileRules rules;
+  rules.createIfMissing = true;
+  readSettingsText(files, messages, settingsFilePath(folder, kUiTextFileName), rules,
+                   [&] { tables.clear(); },
+                   [&](std::u16string_view line) { parseUiTextLine(line, tables); });
 }
 
 }  // namespace dovevar

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
+#include "store/messages.h"
 #include "store/text_tables.h"
 
 namespace dovevar {
@@ -20,5 +22,10 @@ inline constexpr char16_t kUiTextFileName[] = u"wchar_set.ini";
 int languageOfLetter(char16_t letter);
 
 void parseUiTextLine(std::u16string_view line, TextTables& tables);
+
+// Fills the tables from the settings folder's UI text file. A missing file is created
+// empty and reported; the tables then stay empty for the whole run.
+void readUiTextFile(FileSystem& files, Messages& messages, const std::u16string& folder,
+                    TextTables& tables);
 
 }  // namespace dovevar

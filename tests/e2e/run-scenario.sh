@@ -21,7 +21,7 @@ out=$build/e2e/$name
 rm -rf "$out"
 mkdir -p "$out/bin" "$out/work"
 cp "$build/Dovevar.exe" "$out/bin/"
-export CADSTUB="$build/tests/cadstub.exe"
+export CADSTUB="$build/tests/cadstub.exe" DOVEVAR_BUILD="$build"
 
 wine "$build/tests/uidriver.exe" "$scenario" "$out/bin/Dovevar.exe" "$out/work" \
   "$out/failure.png" >"$out/driver.log" 2>&1

@@ -5,6 +5,12 @@
 
 #include <string>
 
+#include "platform/win/win_file_system.h"
+#include "platform/win/win_ui.h"
+#include "store/messages.h"
+#include "store/settings.h"
+#include "store/text_tables.h"
+
 namespace dovevar::win {
 
 struct AppState {
@@ -16,6 +22,12 @@ struct AppState {
   // name lives here, not beside the executable, and later changes of the current
   // directory do not move it.
   std::u16string settingsFolder;
+
+  Settings settings;
+  TextTables texts;
+  WinFileSystem files;
+  WinUi ui;  // owned by the main window once it exists
+  Messages messages{ui, texts, settings.moji_type};
 };
 
 }  // namespace dovevar::win

@@ -4,6 +4,7 @@
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
 #include "resource.h"
+#include "store/main_settings_file.h"
 
 namespace {
 
@@ -32,5 +33,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  dovevar::writeMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
   return static_cast<int>(message.wParam);
 }

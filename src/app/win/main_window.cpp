@@ -1,6 +1,12 @@
 #include "app/win/main_window.h"
 
+#include <commctrl.h>
+
 #include "platform/win/wide.h"
+#include "resource.h"
+#include "store/main_settings_file.h"
+#include "store/ui_text_file.h"
+#include "store/win/language_dialog.h"
 
 namespace dovevar::win {
 namespace {
@@ -14,6 +20,16 @@ std::u16string currentDirectory() {
 
 void onCreate(AppState& app) {
   app.settingsFolder = currentDirectory();
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  app.ui.setOwner(app.mainWindow);
+  // The texts first, so that every later message speaks the user's language.
+  readUiTextFile(app.files, app.messages, app.settingsFolder, app.texts);
+  readMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
+}
+
+void onCommand(AppState& app, int id) {
+  if (id == IDM_LANGUAGE) runLanguageDialog(app.instance, app.mainWindow, app.settings.moji_type);
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,6 +42,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:
       app->mainWindow = window;
       onCreate(*app);
+      return 0;
+    case WM_COMMAND:
+      onCommand(*app, LOWORD(wParam));
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

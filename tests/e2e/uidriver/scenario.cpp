@@ -77,7 +77,8 @@ bool splitWords(const std::wstring& line, Words& words, std::wstring& error) {
           closed = true;
           break;
         }
-        if (c == L'\\' && i < line.size()) {
+        // \" \\ \n \r \t are escapes; any other backslash stays, so paths read plainly.
+        if (c == L'\\' && i < line.size() && wcschr(L"\"\\nrt", line[i]) != nullptr) {
           const wchar_t escaped = line[i++];
           word += escaped == L'n' ? L'\n' : escaped == L'r' ? L'\r' : escaped == L't' ? L'\t' : escaped;
         } else {
@@ -244,7 +245,10 @@ class Runner {
  public:
   explicit Runner(const std::map<std::wstring, std::wstring>& variables) : variables_(variables) {}
 
-  ~Runner() { target_.terminate(); }
+  ~Runner() {
+    target_.terminate();
+    for (auto& held : held_) CloseHandle(held.second);
+  }
 
   bool run(const std::vector<Step>& steps, std::wstring& report) {
     for (const Step& step : steps) {
@@ -668,11 +672,57 @@ class Runner {
       return target_.endProcessesNamed(w[1], failure);
     }
     if (verb == L"write-file") {
-      // A UTF-16 file with byte-order mark, as Dovevar writes them, for fixtures.
+      // A fixture: UTF-16 with byte-order mark, as Dovevar writes its files, or the
+      // forms it must refuse: utf8, or utf16-without-mark.
       if (!needArguments(w, 2, failure)) return false;
-      const std::string bytes =
-          "\xFF\xFE" + dovevar::toUtf16LeBytes(std::u16string(w[2].begin(), w[2].end()));
+      const std::u16string text(w[2].begin(), w[2].end());
+      const std::wstring form = w.size() > 3 ? w[3] : L"utf16";
+      std::string bytes;
+      if (form == L"utf8") bytes = dovevar::utf16ToUtf8(text);
+      else if (form == L"utf16-without-mark") bytes = dovevar::toUtf16LeBytes(text);
+      else bytes = "\xFF\xFE" + dovevar::toUtf16LeBytes(text);
       return writeBytes(toWindowsPath(w[1]), bytes, failure);
+    }
+    if (verb == L"copy-file") {
+      if (!needArguments(w, 2, failure)) return false;
+      if (CopyFileW(toWindowsPath(w[1]).c_str(), toWindowsPath(w[2]).c_str(), FALSE)) return true;
+      failure = L"cannot copy " + w[1] + L" to " + w[2];
+      return false;
+    }
+    if (verb == L"expect-file-line") {
+      // Some line of the file (UTF-16 or UTF-8) is exactly this text.
+      if (!needArguments(w, 2, failure)) return false;
+      const std::wstring path = toWindowsPath(w[1]);
+      return poll(
+          [&](std::wstring& saw) {
+            bool exists = false;
+            const Words lines = textLines(readTextFile(path, exists));
+            saw = exists ? std::to_wstring(lines.size()) + L" lines without it" : L"no file " + path;
+            return std::find(lines.begin(), lines.end(), w[2]) != lines.end();
+          },
+          failure, L"a line " + quoted(w[2]) + L" in " + path);
+    }
+    if (verb == L"hold-file") {
+      // Opens the file without sharing and keeps it open, as another program may.
+      if (!needArguments(w, 1, failure)) return false;
+      HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      if (file == INVALID_HANDLE_VALUE) {
+        failure = L"cannot open " + w[1];
+        return false;
+      }
+      held_[w[1]] = file;
+      return true;
+    }
+    if (verb == L"release-file") {
+      if (!needArguments(w, 1, failure)) return false;
+      auto found = held_.find(w[1]);
+      if (found == held_.end()) {
+        failure = L"not held: " + w[1];
+        return false;
+      }
+      CloseHandle(found->second);
+      held_.erase(found);
+      return true;
     }
     if (verb == L"run") {
       // run EXIT APPLICATION COMMAND-LINE: starts a program the way Dovevar starts the
@@ -700,6 +750,7 @@ class Runner {
   const std::map<std::wstring, std::wstring>& variables_;
   Target target_;
   HWND dialog_ = nullptr;
+  std::map<std::wstring, HANDLE> held_;
   DWORD timeoutMs_ = kDefaultTimeoutMs;
 };
 

@@ -1,8 +1,9 @@
 // A scenario is a text file of steps, one per line: words separated by spaces, texts
-// with spaces in double quotes (\" \\ \n \t inside them), ${NAME} replaced by a driver
-// variable or an environment variable, '#' starting a comment line. Every expect-
-// step polls until it holds or the time-out passes, so posted commands may take their
-// time. The steps are listed in README.md beside this file.
+// with spaces in double quotes (\" \\ \n \r \t inside them; other backslashes
+// stay), ${NAME} replaced by a driver variable or an environment variable, '#'
+// starting a comment line. Every expect- step polls until it holds or the time-out
+// passes, so posted commands may take their time. The steps are listed in README.md
+// beside this file.
 #pragma once
 
 #include <map>

@@ -1,0 +1,35 @@
+// A thin base for modal dialogs: keeps `this` in the dialog's user data and routes the
+// messages a dialog cares about to virtual functions. A dialog's file only moves
+// values between its controls and plain structs; the rules live in the core.
+#pragma once
+
+#include <windows.h>
+
+namespace dovevar::win {
+
+class DialogBase {
+ public:
+  virtual ~DialogBase() = default;
+
+  // Runs the dialog template `id`; gives the value passed to end(), or -1.
+  INT_PTR run(HINSTANCE instance, HWND owner, int id);
+
+ protected:
+  virtual void onInit() {}
+  // Gives true when the command was handled.
+  virtual bool onCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+  virtual LRESULT onNotify(NMHDR* /*header*/) { return 0; }
+  virtual void onTimer(UINT_PTR /*id*/) {}
+  // The close box and Escape: ends with IDCANCEL unless overridden.
+  virtual void onCancel() { end(IDCANCEL); }
+
+  void end(INT_PTR result) { EndDialog(window_, result); }
+  HWND window() const { return window_; }
+  HWND item(int id) const { return GetDlgItem(window_, id); }
+
+ private:
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND window_ = nullptr;
+};
+
+}  // namespace dovevar::win

@@ -1,0 +1,81 @@
+#include "platform/win/win_file_system.h"
+
+#include <windows.h>
+
+#include "platform/win/wide.h"
+
+namespace dovevar::win {
+namespace {
+
+// Read access without sharing, for reading straight through.
+constexpr DWORD kSequentialAttributes = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  void close() {
+    if (valid()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(bytes.size() < 0x10000000 ? bytes.size() : 0x10000000);
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+FileSystem::ReadResult WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
+                                               std::string& bytes) {
+  const std::wstring widePath = toWide(path);
+  Handle file(CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr,
+                          createIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, kSequentialAttributes,
+                          nullptr));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::kMissing
+                                                                          : ReadResult::kFailed;
+  }
+  bytes.clear();
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(file.get(), chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
+  return ReadResult::kRead;
+}
+
+// The new content goes to a temporary file in the same folder, which then takes the
+// old file's place in one step; until then the old file is untouched.
+bool WinFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
+  const std::wstring target = toWide(path);
+  const size_t slash = target.find_last_of(L"\\/");
+  const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
+  wchar_t temporary[MAX_PATH + 16] = {};
+  if (GetTempFileNameW(folder.c_str(), L"dvv", 0, temporary) == 0) return false;
+
+  Handle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kSequentialAttributes,
+                          nullptr));
+  bool written = file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  file.close();
+  written = written && MoveFileExW(temporary, target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!written) DeleteFileW(temporary);
+  return written;
+}
+
+}  // namespace dovevar::win

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace dovevar::win {
+
+class WinFileSystem : public FileSystem {
+ public:
+  ReadResult readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) override;
+  bool replaceFile(const std::u16string& path, std::string_view bytes) override;
+};
+
+}  // namespace dovevar::win

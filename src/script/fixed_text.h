@@ -1,0 +1,41 @@
+// Texts of fixed capacity. Every text of the program is stored as if in a buffer of a
+// fixed number of UTF-16 code units that counts the terminating zero, so a buffer of 16
+// holds 15 characters and a text ends at its first zero code unit. Where a reader cuts a
+// longer text it keeps the first characters; where it ignores one the field keeps what it
+// held. The decimal conversion is the one every stored number and column 3 go through.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dovevar {
+
+// The most characters a buffer of `capacity` code units holds.
+constexpr std::size_t maxLength(std::size_t capacity) { return capacity == 0 ? 0 : capacity - 1; }
+
+// The text up to, not including, its first zero code unit.
+std::u16string_view untilZero(std::u16string_view text);
+
+// The text as a buffer of `capacity` code units receives it: up to its first zero, then
+// its first maxLength(capacity) code units.
+std::u16string_view cutToCapacity(std::u16string_view text, std::size_t capacity);
+
+// True when the text (up to its first zero) fits a buffer of `capacity` code units.
+bool fitsCapacity(std::u16string_view text, std::size_t capacity);
+
+// Stores the value when it fits; a longer value is ignored and the field keeps what it
+// held. Returns whether the value was stored.
+bool storeIfFits(std::u16string& field, std::u16string_view value, std::size_t capacity);
+
+// Stores as much of the value as the buffer holds.
+void storeCut(std::u16string& field, std::u16string_view value, std::size_t capacity);
+
+// Decimal text to integer: optional leading blanks (space, tab, line feed, vertical tab,
+// form feed, carriage return), an optional sign, then decimal digits; anything after the
+// digits is ignored, and a text without digits gives 0. Values beyond the 32-bit range
+// give the nearest 32-bit limit.
+std::int32_t decimalValue(std::u16string_view text);
+
+}  // namespace dovevar

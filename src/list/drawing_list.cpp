@@ -1,0 +1,442 @@
+#include "list/drawing_list.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "script/fixed_text.h"
+
+namespace dovevar {
+namespace {
+
+constexpr char16_t kCellEnd = u'\0';
+constexpr int kNumericColumn = 3;
+constexpr std::uint8_t kSelectionFlags = RowState::kSelected | RowState::kDropHighlighted;
+
+// The start of cell `column` in a row's joined cells, or npos when the row stores fewer cells.
+std::size_t cellStart(std::u16string_view cells, int column) {
+  std::size_t start = 0;
+  for (int c = 0; c < column; ++c) {
+    const std::size_t end = cells.find(kCellEnd, start);
+    if (end == std::u16string_view::npos) {
+      return std::u16string_view::npos;
+    }
+    start = end + 1;
+  }
+  return start;
+}
+
+std::u16string_view cellOf(std::u16string_view cells, int column) {
+  const std::size_t start = cellStart(cells, column);
+  if (start == std::u16string_view::npos) {
+    return {};
+  }
+  const std::size_t end = cells.find(kCellEnd, start);
+  return cells.substr(start, end == std::u16string_view::npos ? cells.size() - start : end - start);
+}
+
+// Only A to Z fold, to lower case; every other code unit stands for itself.
+constexpr char16_t foldAsciiLetter(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+int compareIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const char16_t ca = foldAsciiLetter(a[i]);
+    const char16_t cb = foldAsciiLetter(b[i]);
+    if (ca != cb) {
+      return ca < cb ? -1 : 1;
+    }
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Sorting orders a permutation of row positions; each entry carries what its comparison
+// needs so that the rows themselves are touched once, when they move into the new order.
+
+std::vector<std::uint32_t> numericOrder(const std::vector<std::u16string_view>& texts,
+                                        bool ascending) {
+  struct Entry {
+    std::int32_t value;
+    std::uint32_t row;
+  };
+  std::vector<Entry> entries(texts.size());
+  for (std::size_t r = 0; r < texts.size(); ++r) {
+    entries[r] = {decimalValue(texts[r]), static_cast<std::uint32_t>(r)};
+  }
+  if (ascending) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.value < b.value; });
+  } else {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.value > b.value; });
+  }
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    order[i] = entries[i].row;
+  }
+  return order;
+}
+
+// Texts compare by their folded code units. Every text first loses the prefix that all of
+// them share (a folder column often begins with the same root); the next eight folded units
+// are packed into two numbers that settle most comparisons, and only texts that agree there
+// compare the rest.
+std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& texts,
+                                     bool ascending) {
+  constexpr std::size_t kUnitsPerHead = 4;
+  constexpr std::size_t kHeadUnits = 2 * kUnitsPerHead;
+  std::size_t shared = texts.empty() ? 0 : texts[0].size();
+  for (std::size_t r = 1; r < texts.size() && shared > 0; ++r) {
+    const std::u16string_view a = texts[0].substr(0, shared);
+    const std::u16string_view b = texts[r].substr(0, shared);
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && foldAsciiLetter(a[i]) == foldAsciiLetter(b[i])) {
+      ++i;
+    }
+    shared = i;
+  }
+
+  struct Entry {
+    std::uint64_t head;   // folded units 0 to 3 after the shared prefix, the first highest
+    std::uint64_t head2;  // folded units 4 to 7
+    std::u16string_view rest;
+    std::uint32_t row;
+  };
+  std::vector<Entry> entries(texts.size());
+  for (std::size_t r = 0; r < texts.size(); ++r) {
+    const std::u16string_view text = texts[r].substr(shared);
+    std::uint64_t heads[2] = {0, 0};
+    for (std::size_t i = 0; i < kHeadUnits; ++i) {
+      // A text ends before any zero unit, so a missing unit (0) sorts the shorter text first.
+      std::uint64_t& head = heads[i / kUnitsPerHead];
+      head = (head << 16) | (i < text.size() ? foldAsciiLetter(text[i]) : 0u);
+    }
+    entries[r] = {heads[0], heads[1],
+                  text.size() > kHeadUnits ? text.substr(kHeadUnits) : std::u16string_view{},
+                  static_cast<std::uint32_t>(r)};
+  }
+  const auto compare = [](const Entry& a, const Entry& b) {
+    if (a.head != b.head) {
+      return a.head < b.head ? -1 : 1;
+    }
+    if (a.head2 != b.head2) {
+      return a.head2 < b.head2 ? -1 : 1;
+    }
+    return compareIgnoringAsciiCase(a.rest, b.rest);
+  };
+  if (ascending) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const Entry& a, const Entry& b) { return compare(a, b) < 0; });
+  } else {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const Entry& a, const Entry& b) { return compare(a, b) > 0; });
+  }
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    order[i] = entries[i].row;
+  }
+  return order;
+}
+
+}  // namespace
+
+// Columns ------------------------------------------------------------------------------
+
+void DrawingList::rebuildColumns(const ScriptSet& current) {
+  columns_ = columnsOfSet(current);
+  const int count = columnCount();
+  for (Row& row : rows_) {
+    const std::size_t dropped = cellStart(row.cells, count);
+    if (dropped != std::u16string::npos) {
+      // Also drops the zero that ended the last kept cell.
+      row.cells.erase(dropped == 0 ? 0 : dropped - 1);
+    }
+  }
+}
+
+// Rows ---------------------------------------------------------------------------------
+
+int DrawingList::placeRow(int position, Row&& row) {
+  if (position < 0) {
+    return -1;
+  }
+  const int index = std::min(position, rowCount());
+  rows_.insert(rows_.begin() + index, std::move(row));
+  if (focused_row_ >= index) {
+    ++focused_row_;
+  }
+  return index;
+}
+
+int DrawingList::addDrawingRow(const ScriptSet& current, std::u16string_view file_name,
+                               std::u16string_view folder, std::u16string_view date_text,
+                               std::int32_t image_index, int position) {
+  const int run = activeRunLength(current);
+  const int columns = columnCount();
+  int cells = 0;
+  std::size_t length = 0;
+  bool has_column_item = false;
+  for (int i = 0; i < run; ++i) {
+    const ScriptItem& item = current.items[i];
+    if (item.display_mode == DisplayMode::kNoColumn) {
+      continue;
+    }
+    has_column_item = true;
+    if (cells < columns) {
+      length += untilZero(newRowCell(item, file_name, folder, date_text)).size() + 1;
+      ++cells;
+    }
+  }
+  if (!has_column_item) {
+    return -1;
+  }
+  Row row;
+  row.key = position;
+  row.image = image_index;
+  row.cells.reserve(length);
+  int column = 0;
+  for (int i = 0; i < run && column < cells; ++i) {
+    const ScriptItem& item = current.items[i];
+    if (item.display_mode == DisplayMode::kNoColumn) {
+      continue;
+    }
+    if (column > 0) {
+      row.cells.push_back(kCellEnd);
+    }
+    row.cells.append(untilZero(newRowCell(item, file_name, folder, date_text)));
+    ++column;
+  }
+  return placeRow(position, std::move(row));
+}
+
+int DrawingList::insertRow(int position, std::u16string_view first_cell, std::int32_t image_index,
+                           std::int32_t row_key) {
+  Row row;
+  row.key = row_key;
+  row.image = image_index;
+  if (columnCount() > 0) {
+    row.cells.assign(untilZero(first_cell));
+  }
+  return placeRow(position, std::move(row));
+}
+
+bool DrawingList::deleteRow(int row) {
+  if (!hasRow(row)) {
+    return false;
+  }
+  if ((rows_[row].flags & RowState::kSelected) != 0) {
+    --selected_count_;
+  }
+  if (focused_row_ == row) {
+    focused_row_ = -1;
+  } else if (focused_row_ > row) {
+    --focused_row_;
+  }
+  first_selected_hint_ = std::min(first_selected_hint_, row);
+  rows_.erase(rows_.begin() + row);
+  return true;
+}
+
+void DrawingList::deleteAllRows() {
+  rows_.clear();
+  selected_count_ = 0;
+  focused_row_ = -1;
+  first_selected_hint_ = 0;
+}
+
+int DrawingList::deleteSelectedRows() {
+  int kept = 0;
+  int focused = -1;
+  for (int r = 0; r < rowCount(); ++r) {
+    if ((rows_[r].flags & RowState::kSelected) != 0) {
+      continue;
+    }
+    if (r == focused_row_) {
+      focused = kept;
+    }
+    if (kept != r) {
+      rows_[kept] = std::move(rows_[r]);
+    }
+    ++kept;
+  }
+  const int deleted = rowCount() - kept;
+  rows_.erase(rows_.begin() + kept, rows_.end());
+  focused_row_ = focused;
+  selected_count_ = 0;
+  first_selected_hint_ = 0;
+  return deleted;
+}
+
+std::u16string_view DrawingList::cell(int row, int column) const {
+  if (!hasRow(row) || column < 0 || column >= columnCount()) {
+    return {};
+  }
+  return cellOf(rows_[row].cells, column);
+}
+
+std::u16string_view DrawingList::cell(int row, int column, std::size_t capacity) const {
+  return cutToCapacity(cell(row, column), capacity);
+}
+
+bool DrawingList::setCell(int row, int column, std::u16string_view text) {
+  if (!hasRow(row) || column < 0 || column >= columnCount()) {
+    return false;
+  }
+  text = untilZero(text);
+  std::u16string& cells = rows_[row].cells;
+  std::u16string own_copy;
+  const std::less<const char16_t*> before;
+  if (!text.empty() && !before(text.data(), cells.data()) &&
+      before(text.data(), cells.data() + cells.size())) {
+    // The text is part of this row; growing the row could move it.
+    own_copy.assign(text);
+    text = own_copy;
+  }
+  std::size_t start = 0;
+  for (int c = 0; c < column; ++c) {
+    const std::size_t end = cells.find(kCellEnd, start);
+    if (end == std::u16string::npos) {
+      // Cells c + 1 to column are missing and read as empty.
+      if (!text.empty()) {
+        cells.append(static_cast<std::size_t>(column - c), kCellEnd);
+        cells.append(text);
+      }
+      return true;
+    }
+    start = end + 1;
+  }
+  const std::size_t end = cells.find(kCellEnd, start);
+  cells.replace(start, (end == std::u16string::npos ? cells.size() : end) - start, text);
+  return true;
+}
+
+std::int32_t DrawingList::rowKey(int row) const { return hasRow(row) ? rows_[row].key : 0; }
+
+std::int32_t DrawingList::imageIndex(int row) const { return hasRow(row) ? rows_[row].image : 0; }
+
+// Selection ----------------------------------------------------------------------------
+
+std::uint8_t DrawingList::rowState(int row) const {
+  if (!hasRow(row)) {
+    return 0;
+  }
+  return static_cast<std::uint8_t>(rows_[row].flags | (row == focused_row_ ? RowState::kFocused : 0));
+}
+
+bool DrawingList::isSelectedOrFocused(int row) const {
+  return (rowState(row) & (RowState::kSelected | RowState::kFocused)) != 0;
+}
+
+int DrawingList::nextSelectedRow(int start) const {
+  if (selected_count_ == 0) {
+    return -1;
+  }
+  const int from = std::max(start + 1, 0);
+  const bool from_hint = from <= first_selected_hint_;
+  for (int r = std::max(from, first_selected_hint_); r < rowCount(); ++r) {
+    if ((rows_[r].flags & RowState::kSelected) != 0) {
+      if (from_hint) {
+        first_selected_hint_ = r;
+      }
+      return r;
+    }
+  }
+  return -1;
+}
+
+void DrawingList::noteSelectedAt(int row) { first_selected_hint_ = std::min(first_selected_hint_, row); }
+
+void DrawingList::setFlags(int row, std::uint8_t flags) {
+  Row& target = rows_[row];
+  const bool was = (target.flags & RowState::kSelected) != 0;
+  const bool is = (flags & RowState::kSelected) != 0;
+  target.flags = flags & kSelectionFlags;
+  if (is && !was) {
+    ++selected_count_;
+    noteSelectedAt(row);
+  } else if (was && !is) {
+    --selected_count_;
+  }
+}
+
+void DrawingList::selectRow(int row) { setRowState(row, RowState::kFull); }
+
+void DrawingList::deselectRow(int row) { setRowState(row, 0); }
+
+void DrawingList::setRowState(int row, std::uint8_t state) {
+  if (!hasRow(row)) {
+    return;
+  }
+  setFlags(row, state);
+  if ((state & RowState::kFocused) != 0) {
+    focused_row_ = row;
+  } else if (focused_row_ == row) {
+    focused_row_ = -1;
+  }
+}
+
+void DrawingList::selectAll() {
+  for (Row& row : rows_) {
+    row.flags = kSelectionFlags;
+  }
+  selected_count_ = rowCount();
+  focused_row_ = rowCount() - 1;
+  first_selected_hint_ = 0;
+}
+
+void DrawingList::selectNone() {
+  for (int r = nextSelectedRow(-1); r >= 0; r = nextSelectedRow(r)) {
+    deselectRow(r);
+  }
+}
+
+void DrawingList::normaliseSelection() {
+  int last = -1;
+  int selected = 0;
+  for (int r = 0; r < rowCount(); ++r) {
+    if (isSelectedOrFocused(r)) {
+      rows_[r].flags = kSelectionFlags;
+      last = r;
+      ++selected;
+    } else {
+      rows_[r].flags = 0;
+    }
+  }
+  selected_count_ = selected;
+  focused_row_ = last;
+  first_selected_hint_ = 0;
+}
+
+// Sorting ------------------------------------------------------------------------------
+
+bool DrawingList::sortByColumn(int column) {
+  if (column < 0 || column >= columnCount()) {
+    return false;
+  }
+  const bool ascending = directions_.flip(column) == SortDirection::kAscending;
+  std::vector<std::u16string_view> texts(rows_.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    texts[r] = cutToCapacity(cellOf(rows_[r].cells, column), kSortCellCapacity);
+  }
+  const std::vector<std::uint32_t> order =
+      column == kNumericColumn ? numericOrder(texts, ascending) : textOrder(texts, ascending);
+  const int count = rowCount();
+
+  std::vector<Row> sorted;
+  sorted.reserve(rows_.size());
+  int focused = -1;
+  for (int i = 0; i < count; ++i) {
+    if (static_cast<int>(order[i]) == focused_row_) {
+      focused = i;
+    }
+    sorted.push_back(std::move(rows_[order[i]]));
+  }
+  rows_.swap(sorted);
+  focused_row_ = focused;
+  first_selected_hint_ = 0;
+  return true;
+}
+
+}  // namespace dovevar

@@ -1,0 +1,134 @@
+// The Drawing list: the program's table of drawings, one row per drawing and one column per
+// column item of the current script set. The model is the storage; a list view shows it by
+// asking for the row count, a cell's text and a row's state, and passes every change,
+// including the selection the user makes with the mouse, back through these operations.
+//
+// Rows are addressed by position, 0 at the top. A row or column outside the table reads as
+// empty and is never written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "list/list_columns.h"
+#include "script/script_sets.h"
+
+namespace dovevar {
+
+// The list keeps cell texts of any length; each reader takes them into a buffer of its own.
+inline constexpr std::size_t kSortCellCapacity = 260;        // sorting and searching: 259
+inline constexpr std::size_t kListFileCellCapacity = 512;    // List file writer: 511
+inline constexpr std::size_t kLineBufferCellCapacity = 128;  // line buffer, cell editor: 127
+
+// Row state flags, the bit values a list control uses. The program sets and clears the
+// three together; the user's clicks can leave them apart until the click normalisation.
+// At most one row holds the focus: giving it to a row takes it from the row that had it.
+struct RowState {
+  static constexpr std::uint8_t kFocused = 1;
+  static constexpr std::uint8_t kSelected = 2;
+  static constexpr std::uint8_t kDropHighlighted = 8;
+  static constexpr std::uint8_t kFull = kFocused | kSelected | kDropHighlighted;
+};
+
+class DrawingList {
+ public:
+  // Columns --------------------------------------------------------------------------
+
+  // Replaces the columns by those of the set. The rows stay; cells of columns that no
+  // longer exist are dropped. Sort directions are kept.
+  void rebuildColumns(const ScriptSet& current);
+  int columnCount() const { return static_cast<int>(columns_.size()); }
+  const std::vector<ListColumn>& columns() const { return columns_; }
+  SortDirection sortDirection(int column) const { return directions_.of(column); }
+
+  // Rows -----------------------------------------------------------------------------
+
+  int rowCount() const { return static_cast<int>(rows_.size()); }
+
+  // One drawing: each column item of the set's active run gives the cell of its column by
+  // its display mode; columns of items after the end of the active run stay empty. The row
+  // goes to `position` (its row key). No row is made when the active run has no column
+  // item. Returns the row's index, or -1 when no row was made.
+  int addDrawingRow(const ScriptSet& current, std::u16string_view file_name,
+                    std::u16string_view folder, std::u16string_view date_text,
+                    std::int32_t image_index, int position);
+
+  // A new, unselected row at `position` with its column 0 text; a position past the end
+  // appends, a negative one inserts nothing. Returns the row's index or -1.
+  int insertRow(int position, std::u16string_view first_cell, std::int32_t image_index,
+                std::int32_t row_key);
+  bool deleteRow(int row);
+  void deleteAllRows();
+  // Deletes every selected row in one pass, the same result as deleting the first selected
+  // row until none is left. Returns the number deleted.
+  int deleteSelectedRows();
+
+  // The text is valid until the next change of the list. A cell text ends at its first zero
+  // code unit, as every text of the program does.
+  std::u16string_view cell(int row, int column) const;
+  // The cell as a reader with a buffer of `capacity` code units receives it.
+  std::u16string_view cell(int row, int column, std::size_t capacity) const;
+  // Returns false and changes nothing when the row or the column does not exist.
+  bool setCell(int row, int column, std::u16string_view text);
+  std::int32_t rowKey(int row) const;
+  std::int32_t imageIndex(int row) const;
+
+  // Selection ------------------------------------------------------------------------
+
+  std::uint8_t rowState(int row) const;
+  bool isSelected(int row) const { return (rowState(row) & RowState::kSelected) != 0; }
+  bool isSelectedOrFocused(int row) const;
+  int focusedRow() const { return focused_row_; }
+  int selectedCount() const { return selected_count_; }
+  // The first selected row after `start` (-1: from the top), or -1.
+  int nextSelectedRow(int start) const;
+
+  // Full selection state on, or all three flags off.
+  void selectRow(int row);
+  void deselectRow(int row);
+  // The state exactly as given, for selection changes the user made in the view.
+  void setRowState(int row, std::uint8_t state);
+  // Every row gets the full state; the focus ends on the last row.
+  void selectAll();
+  // Every selected row loses all three flags.
+  void selectNone();
+  // After a left click: every row that is selected or focused gets the full state, every
+  // other row loses it. The focus ends on the last such row.
+  void normaliseSelection();
+
+  // Sorting --------------------------------------------------------------------------
+
+  // Flips the column's direction and orders every row by its own cell in that column, read
+  // up to 259 characters: column 3 by decimal value, any other column by text with the
+  // letters A to Z compared without case (they fold to lower case; every other character
+  // compares by its code unit). Rows that compare equal keep their order. Returns false and
+  // changes nothing when the column does not exist.
+  bool sortByColumn(int column);
+
+ private:
+  struct Row {
+    std::u16string cells;  // cell texts joined by zero code units; missing cells are empty
+    std::int32_t key = 0;
+    std::int32_t image = 0;
+    std::uint8_t flags = 0;  // kSelected and kDropHighlighted; the focus is focused_row_
+  };
+
+  bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
+  int placeRow(int position, Row&& row);
+  void setFlags(int row, std::uint8_t flags);
+  void noteSelectedAt(int row);
+
+  std::vector<ListColumn> columns_;
+  SortDirections directions_;
+  std::vector<Row> rows_;
+  int selected_count_ = 0;
+  int focused_row_ = -1;
+  // No row above this one is selected; lets the commands that take the first selected row
+  // again and again walk the list once.
+  mutable int first_selected_hint_ = 0;
+};
+
+}  // namespace dovevar

@@ -1,12 +1,8 @@
 #include "store/messages.h"
 
+#include "store/text_ids.h"
+
 namespace dovevar {
-namespace {
-
-// The label that follows the path in the read-failure report.
-constexpr int kReadFailureLabel = 78;
-
-}  // namespace
 
 int Messages::show(int number, int kind) {
   if (kind != kNotice && kind != kQuestion) return 0;
@@ -22,7 +18,7 @@ int Messages::show(int number, int kind) {
 void Messages::readFailure(std::u16string_view path) {
   std::u16string text(path);
   text += u',';
-  text += label(kLabelsC, kReadFailureLabel);
+  text += label(kLabelsC, kLabelCFileNotReadable);
   ui_.messageBox(text, u"ErrorFileRead", UiPort::BoxStyle::kExclamation);
 }
 

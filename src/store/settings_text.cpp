@@ -1,11 +1,11 @@
 #include "store/settings_text.h"
 
 #include "store/text_codec.h"
+#include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
 
-constexpr int kMsgFileNotOpened = 18;
 constexpr size_t kReadUnits = 144;  // one read of 288 bytes
 
 bool isBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
@@ -52,7 +52,7 @@ int readSettingsText(FileSystem& files, Messages& messages, const std::u16string
   const FileSystem::ReadResult opened = files.readFile(path, rules.createIfMissing, bytes);
   if (opened != FileSystem::ReadResult::kRead) {
     if (rules.resetWhenNotOpened && reset) reset();
-    if (!rules.silentWhenNotOpened) messages.show(kMsgFileNotOpened);
+    if (!rules.silentWhenNotOpened) messages.show(kMsgSettingsFileNotOpened);
     return 1;
   }
   if (bytes.empty() && rules.emptyFileReadsAsNothing) return 0;
@@ -79,7 +79,7 @@ std::string settingsTextBytes(const std::vector<std::u16string>& lines) {
 bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
                        const std::vector<std::u16string>& lines) {
   if (files.replaceFile(path, settingsTextBytes(lines))) return true;
-  messages.show(kMsgFileNotOpened);
+  messages.show(kMsgSettingsFileNotOpened);
   return false;
 }
 

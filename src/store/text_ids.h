@@ -56,7 +56,6 @@ inline constexpr int kMsgPrintersNotListed = 28;
 // Stored files.
 inline constexpr int kMsgSettingsFileNotOpened = 18;
 inline constexpr int kMsgListPathNotLst = 55;
-inline constexpr int kMsgSettingsFileNotWritten = 60;
 
 // Script selection dialog.
 inline constexpr int kMsgSetTitleEmpty = 34;
@@ -98,7 +97,7 @@ inline constexpr std::array kUsedMessages = {
     kMsgAskReplaceExportFile, kMsgTransferFinished, kMsgSetupBeforeCadPicker,
     kMsgSetupBeforeEnvironment, kMsgSetupNoPlotStyleFolder, kMsgListPathNotLst,
     kMsgNoLayoutColumn, kMsgScriptSetLacksPathItems, kMsgRunScriptLineTooLong,
-    kMsgRunScriptPathTooLong, kMsgSettingsFileNotWritten,
+    kMsgRunScriptPathTooLong,
 };
 
 // The messages shown as Yes/No questions (kind 1).

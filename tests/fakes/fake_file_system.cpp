@@ -24,7 +24,9 @@ bool FakeFileSystem::replaceFile(const std::u16string& path, std::string_view by
 }
 
 void FakeFileSystem::putText(const std::u16string& path, std::u16string_view text, bool byteOrderMark) {
-  files[path] = (byteOrderMark ? std::string("\xFF\xFE") : std::string()) + toUtf16LeBytes(text);
+  std::string bytes = byteOrderMark ? "\xFF\xFE" : "";
+  bytes += toUtf16LeBytes(text);
+  files[path] = std::move(bytes);
 }
 
 std::u16string FakeFileSystem::text(const std::u16string& path) const {

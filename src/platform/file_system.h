@@ -21,6 +21,9 @@ class FileSystem {
   // Replaces the file's content with `bytes` so that it holds either the old content
   // or all of the new: a crash or a full disk in the middle loses nothing.
   virtual bool replaceFile(const std::u16string& path, std::string_view bytes) = 0;
+
+  // True when a file or folder of that name exists.
+  virtual bool exists(const std::u16string& path) = 0;
 };
 
 }  // namespace dovevar

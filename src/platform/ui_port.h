@@ -3,7 +3,10 @@
 // Win32 and by tests/fakes/scripted_ui.* for the unit tests.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace dovevar {
 
@@ -22,6 +25,19 @@ class UiPort {
   static constexpr int kNo = 7;
 
   virtual int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) = 0;
+
+  // The common open and save dialogs: a title, filter pairs (name, pattern), the
+  // filter chosen first (from 1), and the file-name text the dialog starts with.
+  // The dialogs add no extension and ask nothing before replacing.
+  struct FileDialog {
+    std::u16string title;
+    std::vector<std::pair<std::u16string, std::u16string>> filters;
+    int filterIndex = 1;
+    std::u16string initialPath;
+  };
+  // Give true with the chosen path, false when the user cancelled.
+  virtual bool chooseFileToSave(const FileDialog& dialog, std::u16string& path) = 0;
+  virtual bool chooseFileToOpen(const FileDialog& dialog, std::u16string& path) = 0;
 };
 
 }  // namespace dovevar

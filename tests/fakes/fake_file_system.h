@@ -19,6 +19,7 @@ class FakeFileSystem : public FileSystem {
 
   ReadResult readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) override;
   bool replaceFile(const std::u16string& path, std::string_view bytes) override;
+  bool exists(const std::u16string& path) override { return files.count(path) != 0; }
 
   // Test helpers: a stored file from UTF-16 text with or without the byte-order mark.
   void putText(const std::u16string& path, std::u16string_view text, bool byteOrderMark = true);

@@ -1,5 +1,6 @@
-// A user interface for the unit tests: records every box it was asked to show and
-// answers questions from a queue (No when the queue is empty).
+// A user interface for the unit tests: records every box and file dialog it was asked
+// to show, answers questions from a queue (No when the queue is empty) and file
+// dialogs from another (cancel when empty).
 #pragma once
 
 #include <deque>
@@ -19,6 +20,15 @@ class ScriptedUi : public UiPort {
   };
   std::vector<Box> boxes;
   std::deque<int> answers;
+  std::vector<FileDialog> fileDialogs;
+  std::deque<std::u16string> chosenPaths;  // an empty text cancels
+
+  bool chooseFileToSave(const FileDialog& dialog, std::u16string& path) override {
+    return choose(dialog, path);
+  }
+  bool chooseFileToOpen(const FileDialog& dialog, std::u16string& path) override {
+    return choose(dialog, path);
+  }
 
   int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) override {
     boxes.push_back({std::u16string(text), std::u16string(title), style});
@@ -27,6 +37,15 @@ class ScriptedUi : public UiPort {
     const int answer = answers.front();
     answers.pop_front();
     return answer;
+  }
+
+ private:
+  bool choose(const FileDialog& dialog, std::u16string& path) {
+    fileDialogs.push_back(dialog);
+    if (chosenPaths.empty()) return false;
+    path = chosenPaths.front();
+    chosenPaths.pop_front();
+    return !path.empty();
   }
 };
 

@@ -78,4 +78,8 @@ bool WinFileSystem::replaceFile(const std::u16string& path, std::string_view byt
   return written;
 }
 
+bool WinFileSystem::exists(const std::u16string& path) {
+  return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace dovevar::win

@@ -8,6 +8,7 @@ class WinFileSystem : public FileSystem {
  public:
   ReadResult readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) override;
   bool replaceFile(const std::u16string& path, std::string_view bytes) override;
+  bool exists(const std::u16string& path) override;
 };
 
 }  // namespace dovevar::win

@@ -14,8 +14,11 @@ class WinUi : public UiPort {
   HWND owner() const { return owner_; }
 
   int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) override;
+  bool chooseFileToSave(const FileDialog& dialog, std::u16string& path) override;
+  bool chooseFileToOpen(const FileDialog& dialog, std::u16string& path) override;
 
  private:
+  bool runFileDialog(const FileDialog& dialog, bool save, std::u16string& path);
   HWND owner_;
 };
 

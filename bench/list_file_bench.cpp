@@ -1,0 +1,73 @@
+// A List file of a long list: the writer's lines and bytes, and the reader's two passes.
+#include <benchmark/benchmark.h>
+
+#include "list/list_file.h"
+#include "store/settings_text.h"
+
+namespace {
+
+using namespace dovevar;
+
+class MemoryFile : public FileSystem {
+ public:
+  std::string bytes;
+  ReadResult readFile(const std::u16string&, bool, std::string& out) override {
+    out = bytes;
+    return ReadResult::kRead;
+  }
+  bool replaceFile(const std::u16string&, std::string_view in) override {
+    bytes.assign(in);
+    return true;
+  }
+  bool exists(const std::u16string&) override { return true; }
+};
+
+class SilentUi : public UiPort {
+ public:
+  int messageBox(std::u16string_view, std::u16string_view, BoxStyle) override { return kOk; }
+  bool chooseFileToSave(const FileDialog&, std::u16string&) override { return false; }
+  bool chooseFileToOpen(const FileDialog&, std::u16string&) override { return false; }
+};
+
+ScriptSet twelveColumns() {
+  ScriptSet set;
+  for (int i = 0; i < 12; ++i) {
+    set.items[i].in_use = 1;
+    set.items[i].display_mode = DisplayMode::kValue;
+  }
+  return set;
+}
+
+DrawingList listOf(int rows) {
+  DrawingList list;
+  list.rebuildColumns(twelveColumns());
+  for (int row = 0; row < rows; ++row) {
+    list.insertRow(row, u"C:\\drawings\\project\\sheet-" + std::u16string(6, u'0' + row % 10) + u".dwg", 1, row);
+    for (int column = 1; column < 12; ++column) list.setCell(row, column, u"ISO A3 (297 x 420 mm)");
+  }
+  return list;
+}
+
+// The writer stops at 10,000 rows whatever the list holds; state.range(0) is the list.
+void BM_ListFileWriteAndRead(benchmark::State& state) {
+  const DrawingList list = listOf(static_cast<int>(state.range(0)));
+  const ScriptSet set = twelveColumns();
+  MemoryFile file;
+  SilentUi ui;
+  TextTables texts;
+  int language = 0;
+  Messages messages(ui, texts, language);
+  for (auto _ : state) {
+    writeListFile(file, messages, u"C:\\l.lst", list, 3);
+    DrawingList read;
+    read.rebuildColumns(set);
+    int32_t scriptSet = 0;
+    readListFile(file, messages, u"C:\\l.lst", ListPass::kScriptSetOnly, scriptSet, read);
+    readListFile(file, messages, u"C:\\l.lst", ListPass::kRows, scriptSet, read);
+    benchmark::DoNotOptimize(read.rowCount());
+  }
+  state.counters["file_MB"] = static_cast<double>(file.bytes.size()) / 1e6;
+}
+BENCHMARK(BM_ListFileWriteAndRead)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

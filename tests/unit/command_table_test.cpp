@@ -1,0 +1,104 @@
+#include "app/command_table.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "store/text_ids.h"
+
+namespace dovevar {
+namespace {
+
+// Writes down everything the dispatch asks for, in order.
+class RecordingHost : public CommandHost {
+ public:
+  int rows = 0;
+  std::vector<std::string> calls;
+
+  int rowCount() const override { return rows; }
+  void showMessage(int number) override { calls.push_back("message " + std::to_string(number)); }
+  void printerCheck() override { calls.push_back("printer check"); }
+  void rememberFirstNewRow(int row) override { calls.push_back("first new row " + std::to_string(row)); }
+  void run(Operation operation) override {
+    calls.push_back("run " + std::to_string(static_cast<int>(operation)));
+  }
+  void refreshStatus() override { calls.push_back("status"); }
+  void rebuildColumns() override { calls.push_back("columns"); }
+  void replaceMenu() override { calls.push_back("menu"); }
+  void repaint() override { calls.push_back("repaint"); }
+};
+
+std::string ran(Operation operation) { return "run " + std::to_string(static_cast<int>(operation)); }
+
+TEST(CommandTable, CommandsThatNeedAnEmptyListOnlyTellWhenItHoldsRows) {
+  for (int id : {55, 37843, 37850}) {
+    RecordingHost host;
+    host.rows = 1;
+    EXPECT_TRUE(dispatchCommand(id, host));
+    EXPECT_EQ(host.calls, std::vector<std::string>{"message 16"}) << id;
+  }
+  RecordingHost host;
+  dispatchCommand(55, host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{ran(Operation::kChangeLanguage), "status", "columns", "menu"}));
+}
+
+TEST(CommandTable, EditingCommandsBuildThePrinterTableFirst) {
+  for (int id : {37826, 37833, 37834, 338, 339, 342}) {
+    RecordingHost host;
+    dispatchCommand(id, host);
+    ASSERT_EQ(host.calls.size(), 2u) << id;
+    EXPECT_EQ(host.calls[0], "printer check") << id;
+  }
+  RecordingHost host;
+  dispatchCommand(37830, host);
+  EXPECT_EQ(host.calls, std::vector<std::string>{ran(Operation::kRunSelectedRows)});
+}
+
+TEST(CommandTable, RefreshesFollowTheOperationInTheirOrder) {
+  RecordingHost environment;
+  dispatchCommand(41, environment);
+  EXPECT_EQ(environment.calls, (std::vector<std::string>{ran(Operation::kEnvironmentDialog), "status", "repaint"}));
+  RecordingHost printers;
+  dispatchCommand(337, printers);
+  EXPECT_EQ(printers.calls, (std::vector<std::string>{ran(Operation::kPrinterListDialog), "repaint"}));
+  RecordingHost folderSelect;
+  folderSelect.rows = 7;
+  dispatchCommand(37842, folderSelect);
+  EXPECT_EQ(folderSelect.calls,
+            (std::vector<std::string>{"first new row 7", ran(Operation::kFolderSelectDialog), "status"}));
+}
+
+TEST(CommandTable, ToolbarTwinsDifferWhereTheMenuAsksAndTheButtonActs) {
+  EXPECT_EQ(findCommand(32)->operation, Operation::kDeleteSelectedRows);
+  EXPECT_EQ(findCommand(335)->operation, Operation::kDeleteSelectedOrAll);
+  EXPECT_EQ(findCommand(37830)->operation, Operation::kRunSelectedRows);
+  EXPECT_EQ(findCommand(336)->operation, Operation::kRunSelectedOrAllRows);
+  EXPECT_EQ(findCommand(346)->operation, findCommand(105)->operation);
+  EXPECT_EQ(findCommand(330)->operation, findCommand(37842)->operation);
+}
+
+TEST(CommandTable, UnknownIdsAreLeftToTheDefaultHandling) {
+  RecordingHost host;
+  EXPECT_FALSE(dispatchCommand(0, host));
+  EXPECT_FALSE(dispatchCommand(37839, host));
+  EXPECT_FALSE(dispatchCommand(329, host));
+  EXPECT_TRUE(host.calls.empty());
+}
+
+TEST(CommandTable, EveryIdIsListedOnceAndEveryToolbarButtonHasItsTooltip) {
+  std::set<int> ids;
+  for (const Command& command : commandTable()) EXPECT_TRUE(ids.insert(command.id).second) << command.id;
+  EXPECT_EQ(ids.size(), 60u);
+  for (int button = 330; button <= 346; ++button) {
+    EXPECT_NE(findCommand(button), nullptr) << button;
+    EXPECT_EQ(toolTipLabel(button), kLabelCFirstToolTip + button - 330);
+  }
+  EXPECT_EQ(toolTipLabel(346), 26);
+  EXPECT_EQ(toolTipLabel(329), -1);
+  EXPECT_EQ(toolTipLabel(347), -1);
+}
+
+}  // namespace
+}  // namespace dovevar

@@ -12,3 +12,7 @@
 
 // Commands sent to the main window.
 #define IDM_LANGUAGE 55
+
+// Dialog 5: the printers and their paper names, as a grid made at run time.
+#define IDD_PRINTER_LIST 5
+#define IDC_PRINTER_GRID 302

@@ -5,8 +5,13 @@
 
 #include <string>
 
+#include "list/drawing_list.h"
+#include "list/win/drawing_list_view.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_spooler.h"
 #include "platform/win/win_ui.h"
+#include "printers/printer_table.h"
+#include "script/script_sets.h"
 #include "store/messages.h"
 #include "store/settings.h"
 #include "store/text_tables.h"
@@ -18,6 +23,10 @@ struct AppState {
   std::wstring windowTitle;  // string 40000 until start-up has finished
   std::wstring className;    // string 109
   HWND mainWindow = nullptr;
+  HWND toolbar = nullptr;
+  HWND statusBar = nullptr;
+  HMENU menu = nullptr;
+  HFONT editorFont = nullptr;
   // The working directory when the main window is created. Every file with a fixed
   // name lives here, not beside the executable, and later changes of the current
   // directory do not move it.
@@ -25,7 +34,15 @@ struct AppState {
 
   Settings settings;
   TextTables texts;
+  ScriptSetTable scriptSets;
+  DrawingList list;
+  DrawingListView listView{list};
+  PrinterTable printers;
+  std::u16string rememberedListPath;  // the List file last chosen for loading
+  int firstNewRow = 0;                // the row count before a folder-select dialog
+
   WinFileSystem files;
+  WinSpooler spooler;
   WinUi ui;  // owned by the main window once it exists
   Messages messages{ui, texts, settings.moji_type};
 };

@@ -4,7 +4,7 @@
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
 #include "resource.h"
-#include "store/main_settings_file.h"
+#include "app/win/startup.h"
 
 namespace {
 
@@ -28,11 +28,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
   MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(app.mainWindow, accelerators, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  dovevar::writeMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
+  dovevar::win::saveSettingsAtExit(app);
   return static_cast<int>(message.wParam);
 }

@@ -2,34 +2,54 @@
 
 #include <commctrl.h>
 
-#include "platform/win/wide.h"
-#include "resource.h"
-#include "store/main_settings_file.h"
-#include "store/ui_text_file.h"
-#include "store/win/language_dialog.h"
+#include "app/win/commands.h"
+#include "app/win/main_window_parts.h"
+#include "app/win/startup.h"
+#include "store/text_ids.h"
 
 namespace dovevar::win {
 namespace {
 
-std::u16string currentDirectory() {
-  wchar_t buffer[MAX_PATH] = {};
-  const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
-  if (length == 0 || length >= MAX_PATH) return {};
-  return fromWide(std::wstring_view(buffer, length));
+constexpr int kListId = 300;
+
+// A right click on a cell: with printers ready the cell editor opens on the first
+// selected row; before that, the user is told and the printer table is built.
+void onListRightClick(AppState& app) {
+  if (!app.printers.ready) {
+    app.messages.show(kMsgPrintersNotReady);
+    buildPrinterTable(app.printers, app.spooler, app.settings, app.messages);
+  }
 }
 
-void onCreate(AppState& app) {
-  app.settingsFolder = currentDirectory();
-  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  app.ui.setOwner(app.mainWindow);
-  // The texts first, so that every later message speaks the user's language.
-  readUiTextFile(app.files, app.messages, app.settingsFolder, app.texts);
-  readMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
+LRESULT onNotify(AppState& app, NMHDR* header) {
+  if (answerToolTip(app, header)) return 0;
+  if (header->idFrom != kListId) return 0;
+  LRESULT result = 0;
+  if (app.listView.onNotify(header, result)) return result;
+  switch (header->code) {
+    case LVN_COLUMNCLICK: {
+      const auto* click = reinterpret_cast<NMLISTVIEW*>(header);
+      if (!app.list.sortByColumn(click->iSubItem)) app.messages.show(kMsgSortFailed);
+      app.listView.showRows();
+      return 0;
+    }
+    case NM_RCLICK:
+      onListRightClick(app);
+      return 0;
+    case NM_CLICK:
+      app.list.normaliseSelection();
+      app.listView.showRows();
+      return 0;
+    default:
+      return 0;
+  }
 }
 
-void onCommand(AppState& app, int id) {
-  if (id == IDM_LANGUAGE) runLanguageDialog(app.instance, app.mainWindow, app.settings.moji_type);
+void onPaint(AppState& app, HWND window) {
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  refreshStatusBar(app);
+  EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,20 +58,33 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* app = reinterpret_cast<AppState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (app == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_CREATE:
       app->mainWindow = window;
-      onCreate(*app);
+      startUp(*app);
       return 0;
-    case WM_COMMAND:
-      onCommand(*app, LOWORD(wParam));
+    case WM_SIZE:
+      layOut(*app, lParam);
       return 0;
+    case WM_PAINT:
+      onPaint(*app, window);
+      return 0;
+    case WM_COMMAND: {
+      MainCommands commands(*app);
+      if (dispatchCommand(LOWORD(wParam), commands)) return 0;
+      break;
+    }
+    case WM_NOTIFY:
+      return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));
     case WM_DESTROY:
+      saveListAtExit(*app);
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -62,8 +95,8 @@ bool registerMainWindowClass(const AppState& app) {
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = mainWindowProc;
   windowClass.hInstance = app.instance;
-  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  windowClass.hIconSm = LoadIconW(nullptr, IDI_APPLICATION);
+  windowClass.hIcon = LoadIconW(app.instance, MAKEINTRESOURCEW(107));
+  windowClass.hIconSm = LoadIconW(app.instance, MAKEINTRESOURCEW(108));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = app.className.c_str();

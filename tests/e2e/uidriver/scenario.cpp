@@ -204,6 +204,43 @@ std::wstring folderFiles(const std::wstring& folder) {
   return joined.empty() ? L"-" : joined;
 }
 
+// A menu as lines: popup captions flush left, entries indented by two, separators "-".
+void appendMenuLines(HMENU menu, const std::wstring& indent, Words& lines) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t caption[256] = {};
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+    info.dwTypeData = caption;
+    info.cch = 255;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    if (info.fType & MFT_SEPARATOR) {
+      lines.push_back(indent + L"-");
+    } else if (info.hSubMenu != nullptr) {
+      lines.push_back(indent + caption);
+      appendMenuLines(info.hSubMenu, indent + L"  ", lines);
+    } else {
+      lines.push_back(indent + caption + L" (" + std::to_wstring(info.wID) + L")");
+    }
+  }
+}
+
+Words menuLines(const std::wstring& exe, int id) {
+  Words lines;
+  HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (module == nullptr) return {L"cannot load " + exe};
+  HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(id));
+  if (menu == nullptr) {
+    lines.push_back(L"no menu " + std::to_wstring(id));
+  } else {
+    appendMenuLines(menu, L"", lines);
+    DestroyMenu(menu);
+  }
+  FreeLibrary(module);
+  return lines;
+}
+
 std::wstring toUnixPath(const std::wstring& path) {
   if (path.size() < 2 || (path[0] != L'Z' && path[0] != L'z') || path[1] != L':') return path;
   std::wstring out = path.substr(2);
@@ -255,7 +292,10 @@ class Runner {
       std::wstring failure;
       const bool ok = runStep(step.words, failure);
       std::wstring line;
-      for (const std::wstring& word : step.words) line += (line.empty() ? L"" : L" ") + word;
+      for (const std::wstring& word : step.words) {
+        const bool plain = !word.empty() && word.find_first_of(L" \t\r\n\"") == std::wstring::npos;
+        line += (line.empty() ? L"" : L" ") + (plain ? word : quoted(word));
+      }
       if (!ok) {
         report += L"FAIL line " + std::to_wstring(step.line) + L": " + line + L"\n     " + failure;
         // The screen as it was when the step failed, before the program is ended.
@@ -396,6 +436,8 @@ class Runner {
       failure = L"unknown key " + rest;
       return false;
     }
+    // A character typed with shift on this keyboard ("?" for one) brings shift along.
+    if (rest.size() == 1 && (HIBYTE(VkKeyScanW(rest[0])) & 1) != 0) modifiers.push_back(VK_SHIFT);
     HWND foreground = dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : mainWindow();
     if (foreground != nullptr) SetForegroundWindow(foreground);
     std::vector<INPUT> inputs;
@@ -688,6 +730,50 @@ class Runner {
       if (CopyFileW(toWindowsPath(w[1]).c_str(), toWindowsPath(w[2]).c_str(), FALSE)) return true;
       failure = L"cannot copy " + w[1] + L" to " + w[2];
       return false;
+    }
+    if (verb == L"copy-files") {
+      // copy-files FROM TO PATTERN: every file of FROM matching PATTERN (e.g. the UI
+      // text file and the starter script sets beside the program).
+      if (!needArguments(w, 3, failure)) return false;
+      const std::wstring from = toWindowsPath(w[1]);
+      const std::wstring to = toWindowsPath(w[2]);
+      WIN32_FIND_DATAW found = {};
+      HANDLE search = FindFirstFileW((from + L"\\" + w[3]).c_str(), &found);
+      if (search == INVALID_HANDLE_VALUE) {
+        failure = L"no file " + w[3] + L" in " + from;
+        return false;
+      }
+      bool copied = true;
+      do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        copied = copied && CopyFileW((from + L"\\" + found.cFileName).c_str(),
+                                     (to + L"\\" + found.cFileName).c_str(), FALSE);
+      } while (FindNextFileW(search, &found));
+      FindClose(search);
+      if (!copied) failure = L"cannot copy " + w[3] + L" from " + from + L" to " + to;
+      return copied;
+    }
+    if (verb == L"expect-menu") {
+      // expect-menu ID EXPECTED: menu resource ID of the exe, one line per entry
+      // (popups flush left, their entries indented, "-" for a separator, ids in
+      // brackets), against the lines of an expected file.
+      if (!needArguments(w, 2, failure)) return false;
+      bool found = false;
+      const Words expected = textLines(readTextFile(toWindowsPath(w[2]), found));
+      if (!found) {
+        failure = L"cannot read the expected file " + w[2];
+        return false;
+      }
+      const Words actual = menuLines(variables_.at(L"EXE"), toNumber(w[1]));
+      for (size_t i = 0; i < expected.size() || i < actual.size(); ++i) {
+        const std::wstring want = i < expected.size() ? quoted(expected[i]) : L"(end)";
+        const std::wstring got = i < actual.size() ? quoted(actual[i]) : L"(end)";
+        if (want != got) {
+          failure = L"expected line " + std::to_wstring(i + 1) + L" " + want + L"\n     saw      " + got;
+          return false;
+        }
+      }
+      return true;
     }
     if (verb == L"expect-file-line") {
       // Some line of the file (UTF-16 or UTF-8) is exactly this text.

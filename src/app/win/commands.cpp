@@ -1,0 +1,105 @@
+#include "app/win/commands.h"
+
+#include <shellapi.h>
+
+#include "app/win/main_window_parts.h"
+#include "app/win/startup.h"
+#include "list/list_file.h"
+#include "printers/win/printer_list_dialog.h"
+#include "script/script_set_file.h"
+#include "store/text_ids.h"
+#include "store/win/language_dialog.h"
+
+namespace dovevar::win {
+
+int MainCommands::rowCount() const { return app_.list.rowCount(); }
+
+void MainCommands::showMessage(int number) { app_.messages.show(number); }
+
+void MainCommands::printerCheck() {
+  dovevar::printerCheck(app_.printers, app_.spooler, app_.settings, app_.messages);
+}
+
+void MainCommands::rememberFirstNewRow(int row) { app_.firstNewRow = row; }
+
+void MainCommands::refreshStatus() { refreshStatusBar(app_); }
+
+void MainCommands::rebuildColumns() { win::rebuildColumns(app_); }
+
+void MainCommands::replaceMenu() { win::replaceMenu(app_); }
+
+void MainCommands::repaint() {
+  InvalidateRect(app_.mainWindow, nullptr, TRUE);
+  UpdateWindow(app_.mainWindow);
+}
+
+void MainCommands::changeLanguage() {
+  runLanguageDialog(app_.instance, app_.mainWindow, app_.settings.moji_type);
+  if (readScriptSets(app_.files, app_.messages, app_.settingsFolder, app_.settings.moji_type,
+                     app_.scriptSets) != 0) {
+    app_.messages.show(kMsgScriptSetFileNotRead);
+  }
+}
+
+void MainCommands::deleteSelectedRows(bool everyRowWhenNoneSelected) {
+  if (app_.list.selectedCount() > 0) {
+    app_.list.deleteSelectedRows();
+  } else if (everyRowWhenNoneSelected) {
+    app_.list.deleteAllRows();
+  } else {
+    app_.messages.show(kMsgDeleteWithoutSelection);
+  }
+}
+
+// The manual is named relative to the current directory of that moment.
+void MainCommands::openManual() {
+  ShellExecuteW(app_.mainWindow, L"open", L"Dovevar.pdf", nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainCommands::run(Operation operation) {
+  ListFileCommand listCommand{app_.files,    app_.messages,         app_.ui,
+                              app_.settingsFolder, app_.list, app_.settings.scrpit_type,
+                              app_.rememberedListPath};
+  switch (operation) {
+    case Operation::kExit:
+      DestroyWindow(app_.mainWindow);
+      return;
+    case Operation::kDeleteSelectedRows:
+      deleteSelectedRows(false);
+      break;
+    case Operation::kDeleteSelectedOrAll:
+      deleteSelectedRows(true);
+      break;
+    case Operation::kDeleteAllRows:
+      app_.list.deleteAllRows();
+      break;
+    case Operation::kSelectAll:
+      app_.list.selectAll();
+      break;
+    case Operation::kSelectNone:
+      app_.list.selectNone();
+      break;
+    case Operation::kOpenManual:
+      openManual();
+      return;
+    case Operation::kChangeLanguage:
+      changeLanguage();
+      return;
+    case Operation::kSaveList:
+      saveListCommand(listCommand);
+      return;
+    case Operation::kLoadList:
+      loadListCommand(listCommand, [this] { win::rebuildColumns(app_); });
+      break;
+    case Operation::kPrinterListDialog:
+      runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler,
+                           app_.settings, app_.texts);
+      return;
+    default:
+      // Operations of the subsystems still to come: their commands do nothing yet.
+      return;
+  }
+  app_.listView.showRows();
+}
+
+}  // namespace dovevar::win

@@ -1,0 +1,31 @@
+// Carries out the command table for the main window.
+#pragma once
+
+#include "app/command_table.h"
+#include "app/win/app_state.h"
+
+namespace dovevar::win {
+
+class MainCommands : public CommandHost {
+ public:
+  explicit MainCommands(AppState& app) : app_(app) {}
+
+  int rowCount() const override;
+  void showMessage(int number) override;
+  void printerCheck() override;
+  void rememberFirstNewRow(int row) override;
+  void run(Operation operation) override;
+  void refreshStatus() override;
+  void rebuildColumns() override;
+  void replaceMenu() override;
+  void repaint() override;
+
+ private:
+  void changeLanguage();
+  void deleteSelectedRows(bool everyRowWhenNoneSelected);
+  void openManual();
+
+  AppState& app_;
+};
+
+}  // namespace dovevar::win

@@ -1,0 +1,113 @@
+#include "app/win/main_window_parts.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "app/command_table.h"
+#include "platform/win/wide.h"
+#include "resource.h"
+#include "script/script_sets.h"
+#include "store/text_tables.h"
+
+namespace dovevar::win {
+namespace {
+
+constexpr int kToolbarId = 329;
+constexpr int kStatusBarId = 1;
+constexpr int kButtonSize = 32;
+constexpr std::array<int, 4> kPaneEdges = {450, 600, 800, -1};
+constexpr wchar_t kMakerPane[] = L"\"Quillmark\"";
+
+}  // namespace
+
+HWND createToolbar(AppState& app) {
+  std::array<TBBUTTON, kToolbarCommandCount> buttons = {};
+  for (int i = 0; i < kToolbarCommandCount; ++i) {
+    buttons[i].iBitmap = i;
+    buttons[i].idCommand = kFirstToolbarCommand + i;
+    buttons[i].fsState = TBSTATE_ENABLED;
+    buttons[i].fsStyle = BTNS_BUTTON;
+  }
+  HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                     TBSTYLE_ALTDRAG | CCS_ADJUSTABLE,
+                                 0, 0, 0, 0, app.mainWindow,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
+                                 app.instance, nullptr);
+  if (toolbar == nullptr) return nullptr;
+  SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
+  TBADDBITMAP bitmap = {app.instance, IDB_TOOLBAR};
+  SendMessageW(toolbar, TB_ADDBITMAP, kToolbarCommandCount, reinterpret_cast<LPARAM>(&bitmap));
+  SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+  return toolbar;
+}
+
+bool answerToolTip(AppState& app, NMHDR* header) {
+  if (header->code != TTN_GETDISPINFOW) return false;
+  const int label = toolTipLabel(static_cast<int>(header->idFrom));
+  if (label < 0) return false;
+  auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+  static std::wstring text;  // must outlive this message
+  text = toWide(app.messages.label(kLabelsC, label));
+  info->lpszText = text.data();
+  info->hinst = nullptr;
+  return true;
+}
+
+HWND createStatusBar(AppState& app) {
+  HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                             0, 0, app.mainWindow,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                             app.instance, nullptr);
+  if (bar != nullptr) {
+    SendMessageW(bar, SB_SETPARTS, kPaneEdges.size(), reinterpret_cast<LPARAM>(kPaneEdges.data()));
+  }
+  return bar;
+}
+
+void refreshStatusBar(AppState& app) {
+  if (app.statusBar == nullptr) return;
+  const std::wstring folder = toWide(app.settings.file_folder);
+  const std::wstring title = toWide(currentScriptSet(app.scriptSets, app.settings.scrpit_type).title);
+  SendMessageW(app.statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  SendMessageW(app.statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(title.c_str()));
+  SendMessageW(app.statusBar, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(kMakerPane));
+}
+
+HFONT createEditorFont() {
+  return CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
+}
+
+void attachMenu(AppState& app) {
+  app.menu = nullptr;
+  if (isUiLanguage(app.settings.moji_type)) {
+    app.menu = LoadMenuW(app.instance, MAKEINTRESOURCEW(IDR_MENU_JAPANESE + app.settings.moji_type));
+  }
+  SetMenu(app.mainWindow, app.menu);
+}
+
+void replaceMenu(AppState& app) {
+  SetMenu(app.mainWindow, nullptr);
+  if (app.menu != nullptr) DestroyMenu(app.menu);
+  app.menu = nullptr;
+  attachMenu(app);
+}
+
+void layOut(AppState& app, LPARAM size) {
+  if (app.toolbar != nullptr) SendMessageW(app.toolbar, WM_SIZE, 0, size);
+  const int width = LOWORD(size);
+  const int height = HIWORD(size);
+  if (HWND list = app.listView.window()) {
+    MoveWindow(list, 0, 40, width, height - 60, TRUE);
+    SendMessageW(list, LVM_ARRANGE, LVA_DEFAULT, 0);
+  }
+  if (app.statusBar != nullptr) SendMessageW(app.statusBar, WM_SIZE, 0, size);
+  InvalidateRect(app.mainWindow, nullptr, TRUE);
+  UpdateWindow(app.mainWindow);
+}
+
+}  // namespace dovevar::win

@@ -1,0 +1,28 @@
+// The main window's children and menus, built and refreshed from the application state.
+#pragma once
+
+#include "app/win/app_state.h"
+
+namespace dovevar::win {
+
+// Toolbar 329: seventeen 32 x 32 buttons 330 to 346 from bitmap 113.
+HWND createToolbar(AppState& app);
+// The tooltip of a toolbar button: label C010 to C026 in the current language.
+bool answerToolTip(AppState& app, NMHDR* header);
+
+// Status bar 1 with panes ending at 450, 600 and 800 pixels.
+HWND createStatusBar(AppState& app);
+// Pane 0 the current folder, pane 1 the current set's title, pane 2 the maker.
+void refreshStatusBar(AppState& app);
+
+// "MS UI Gothic", height 12, for the in-place editors and the line edit dialog.
+HFONT createEditorFont();
+
+// The menu of the UI language (resource 109 + language); none for a language out of range.
+void attachMenu(AppState& app);
+void replaceMenu(AppState& app);
+
+// The list at y 40, as wide as the client area and 60 pixels shorter.
+void layOut(AppState& app, LPARAM size);
+
+}  // namespace dovevar::win

@@ -1,0 +1,84 @@
+#include "app/win/startup.h"
+
+#include <commctrl.h>
+
+#include "app/version.h"
+#include "app/win/main_window_parts.h"
+#include "config/win/first_run.h"
+#include "list/list_file.h"
+#include "platform/win/wide.h"
+#include "script/script_set_file.h"
+#include "store/main_settings_file.h"
+#include "store/settings_text.h"
+#include "store/text_ids.h"
+#include "store/ui_text_file.h"
+
+namespace dovevar::win {
+namespace {
+
+std::u16string currentDirectory() {
+  wchar_t buffer[MAX_PATH] = {};
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return fromWide(std::wstring_view(buffer, length));
+}
+
+std::u16string automaticListPath(const AppState& app) {
+  return settingsFilePath(app.settingsFolder, kAutomaticListFileName);
+}
+
+}  // namespace
+
+void rebuildColumns(AppState& app) {
+  app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
+  app.listView.showColumns();
+  app.listView.showRows();
+}
+
+void startUp(AppState& app) {
+  app.settingsFolder = currentDirectory();
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  app.ui.setOwner(app.mainWindow);
+
+  // The texts first, so that every later message speaks the user's language.
+  readUiTextFile(app.files, app.messages, app.settingsFolder, app.texts);
+  if (readMainSettings(app.files, app.messages, app.settingsFolder, app.settings) != 0) {
+    runFirstRunSetUp(app);
+  }
+  if (readScriptSets(app.files, app.messages, app.settingsFolder, app.settings.moji_type,
+                     app.scriptSets) != 0) {
+    app.messages.show(kMsgScriptSetFileNotRead);
+  }
+
+  app.toolbar = createToolbar(app);
+  app.listView.create(app.mainWindow, app.instance);
+  // The set the last list was made with wins over the Main settings file's.
+  readListFile(app.files, app.messages, automaticListPath(app), ListPass::kScriptSetOnly,
+               app.settings.scrpit_type, app.list);
+  app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
+  app.listView.showColumns();
+  app.editorFont = createEditorFont();
+  app.statusBar = createStatusBar(app);
+
+  buildPrinterTable(app.printers, app.spooler, app.settings, app.messages);
+  // The first command that needs printer names builds the table again.
+  app.printers.ready = false;
+
+  readListFile(app.files, app.messages, automaticListPath(app), ListPass::kRows,
+               app.settings.scrpit_type, app.list);
+  app.listView.showRows();
+
+  SetWindowTextW(app.mainWindow, toWide(windowTitle()).c_str());
+  attachMenu(app);
+}
+
+void saveListAtExit(AppState& app) {
+  writeListFile(app.files, app.messages, automaticListPath(app), app.list, app.settings.scrpit_type);
+}
+
+void saveSettingsAtExit(AppState& app) {
+  writeMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
+}
+
+}  // namespace dovevar::win

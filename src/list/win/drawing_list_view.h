@@ -1,0 +1,44 @@
+// The Drawing list on screen: an owner-data list view that shows the DrawingList model.
+// The model holds every cell and the selection; the view asks it for texts and reports
+// the user's clicks back into it, and is told to catch up after each change.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "list/drawing_list.h"
+
+namespace dovevar::win {
+
+class DrawingListView {
+ public:
+  explicit DrawingListView(DrawingList& list) : list_(list) {}
+
+  // List view 300: report view, client edge, grid lines, full-row select, and an empty
+  // 12 x 12 small-image list for the rows' image index.
+  bool create(HWND parent, HINSTANCE instance);
+  HWND window() const { return window_; }
+
+  // Headers and widths from the model's columns.
+  void showColumns();
+  // Row count and selection from the model, then a repaint of what is visible.
+  void showRows();
+
+  // Notifications from the list; gives true when handled, with `result` set.
+  bool onNotify(NMHDR* header, LRESULT& result);
+
+  // Row and column under a point in the list's client area, or false.
+  bool cellAt(POINT point, int& row, int& column) const;
+
+ private:
+  void onGetDisplayInfo(NMLVDISPINFOW* info);
+  void takeStateFromView(int first, int last);
+
+  DrawingList& list_;
+  HWND window_ = nullptr;
+  bool showing_ = false;  // changes made by showRows() are not reported back
+  std::wstring text_;     // the text handed out last; valid until the next request
+};
+
+}  // namespace dovevar::win

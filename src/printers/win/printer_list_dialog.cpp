@@ -14,8 +14,6 @@
 namespace dovevar::win {
 namespace {
 
-constexpr int kGridWidth = 890;
-constexpr int kGridHeight = 242;
 constexpr int kPrinterColumnWidth = 180;
 constexpr int kPaperColumnWidth = 130;
 
@@ -90,10 +88,13 @@ class PrinterListDialog : public DialogBase {
   }
 
  private:
+  // The grid fills the dialog, whatever size its font gives the template.
   HWND createGrid() {
+    RECT client = {};
+    GetClientRect(window(), &client);
     HWND grid = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT, 0, 0, kGridWidth,
-                                kGridHeight, window(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT, 0, 0, client.right,
+                                client.bottom, window(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PRINTER_GRID)),
                                 instance_, nullptr);
     const LPARAM extended = SendMessageW(grid, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);

@@ -350,7 +350,9 @@ class Runner {
 
   HWND mainWindow() const { return target_.mainWindow(L"DOVEVAR"); }
 
+  // The Drawing list, or the list view of the current dialog after "use-list ID".
   HWND listView() const {
+    if (dialogListId_ != 0) return dialog_ != nullptr ? GetDlgItem(dialog_, dialogListId_) : nullptr;
     HWND main = mainWindow();
     return main != nullptr ? findChildByClass(main, WC_LISTVIEWW) : nullptr;
   }
@@ -500,13 +502,16 @@ class Runner {
           failure, L"a box titled " + quoted(w[1]) + (text ? L" saying " + quoted(*text) : L""));
     }
     if (verb == L"expect-no-box") {
+      // Nothing but the current dialog, while it is open.
       return stays(
           [&](std::wstring& saw) {
-            HWND ignored = nullptr;
             saw = describeWindows();
-            return !findDialog(L"*", nullptr, ignored);
+            for (const WindowInfo& window : target_.topWindows()) {
+              if (window.className == L"#32770" && window.handle != dialog_) return false;
+            }
+            return true;
           },
-          failure, L"no box or dialog");
+          failure, L"no box or dialog but the current one");
     }
     if (verb == L"expect-text") {
       if (!needArguments(w, 2, failure)) return false;
@@ -553,6 +558,11 @@ class Runner {
       SendMessageTimeoutW(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
       PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo));
+      return true;
+    }
+    if (verb == L"use-list") {
+      if (!needArguments(w, 1, failure)) return false;
+      dialogListId_ = w[1] == L"main" ? 0 : toNumber(w[1]);
       return true;
     }
     if (verb == L"expect-headers") {
@@ -837,6 +847,7 @@ class Runner {
   Target target_;
   HWND dialog_ = nullptr;
   std::map<std::wstring, HANDLE> held_;
+  int dialogListId_ = 0;
   DWORD timeoutMs_ = kDefaultTimeoutMs;
 };
 

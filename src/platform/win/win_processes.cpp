@@ -1,0 +1,68 @@
+#include "platform/win/win_processes.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win/wide.h"
+
+namespace dovevar::win {
+namespace {
+
+// CreateProcessW may write into the command line, so it gets a buffer of its own.
+std::vector<wchar_t> writableCommandLine(std::u16string_view text) {
+  std::vector<wchar_t> buffer(text.begin(), text.end());
+  buffer.push_back(L'\0');
+  return buffer;
+}
+
+// Starts the process with the caller's environment and current directory, no inherited
+// handles and a STARTUPINFOW with only its size set. The thread handle is closed at once;
+// the process handle is returned open.
+HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLine) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(application, commandLine.data(), nullptr, nullptr, FALSE,
+                      NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+    return nullptr;
+  }
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+}  // namespace
+
+bool WinProcesses::startAndWait(const std::u16string& application,
+                                const std::u16string& commandLine) {
+  // Without an application name CreateProcessW would run the command line's first word,
+  // here "/b": an empty `autocad_file` must fail instead.
+  if (application.empty()) return false;
+  const std::wstring name = toWide(application);
+  std::vector<wchar_t> line = writableCommandLine(commandLine);
+  const HANDLE process = startProcess(name.c_str(), line);
+  if (process == nullptr) return false;
+  WaitForSingleObject(process, INFINITE);
+  CloseHandle(process);
+  return true;
+}
+
+bool WinProcesses::startWithoutWait(const std::u16string& program,
+                                    const std::u16string& arguments) {
+  if (program.empty()) return false;
+  // No application name: CreateProcessW finds the quoted first word in the program's
+  // folder, the current folder, the system folders and the search path.
+  std::u16string text = u"\"" + program + u"\"";
+  if (!arguments.empty()) text += u" " + arguments;
+  std::vector<wchar_t> line = writableCommandLine(text);
+  const HANDLE process = startProcess(nullptr, line);
+  if (process == nullptr) return false;
+  CloseHandle(process);
+  return true;
+}
+
+void WinProcesses::pause(int milliseconds) {
+  Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0);
+}
+
+}  // namespace dovevar::win

@@ -1,0 +1,171 @@
+#include "script/batch_runner.h"
+
+#include <string>
+
+#include "store/text_ids.h"
+
+namespace dovevar {
+namespace {
+
+std::u16string decimal(int value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row) {
+  const int item = fileNameItem(set);
+  if (item < 0) return {};
+  return list.cell(row, columnOfItem(set, item), kRunScriptPathCellCapacity);
+}
+
+}  // namespace
+
+std::u16string cadCommandLine(std::u16string_view scriptPath) {
+  std::u16string line = u" /b \"";
+  line.append(scriptPath);
+  line += u'"';
+  return line;
+}
+
+bool fitsCadCommandLine(std::u16string_view scriptPath) {
+  return scriptPath.size() <= kMaxRunScriptPathLength;
+}
+
+std::u16string progressText(int ordinal, int total, std::u16string_view fileName) {
+  std::u16string text = decimal(ordinal) + u"/" + decimal(total) + u" ";
+  text.append(fileName);
+  return text;
+}
+
+bool BatchRunner::commandLineFits() {
+  if (fitsCadCommandLine(settings_.temp_file)) return true;
+  messages_.show(kMsgRunScriptPathTooLong);
+  return false;
+}
+
+void BatchRunner::showProgress(const ScriptSet& set, const DrawingList& list, int row, int ordinal,
+                               int total) {
+  if (progress_) progress_(progressText(ordinal, total, fileNameOfRow(set, list, row)));
+}
+
+void BatchRunner::clearProgress() {
+  if (progress_) progress_(u"");
+}
+
+bool BatchRunner::runCadApplication() {
+  if (!commandLineFits()) return false;
+  if (!processes_.startAndWait(settings_.autocad_file, cadCommandLine(settings_.temp_file))) {
+    messages_.show(kMsgCadNotStarted);
+    return false;
+  }
+  return true;
+}
+
+bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice) {
+  // Checked first, so that no script is written and no selection used up for nothing.
+  if (!commandLineFits()) return false;
+  if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
+                           settings_.end_file_dwg) != ScriptOutcome::kWritten) {
+    return false;
+  }
+  return runCadApplication();
+}
+
+void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
+  if (!commandLineFits()) return;
+  const int count = list.rowCount();
+  if (count == 0) {
+    messages_.show(kMsgListIsEmpty);
+    return;
+  }
+  const bool selectedMode = list.nextSelectedRow(-1) >= 0;
+  const int total = selectedMode ? list.selectedCount() : count;
+  for (int taken = 0;; ++taken) {
+    const int row = selectedMode ? list.nextSelectedRow(-1) : taken;
+    if (selectedMode ? row < 0 : row >= count) break;
+    if (writePerRowScript(files_, messages_, set, list, row, selectedMode, settings_.temp_file,
+                          settings_.end_file_dwg) != ScriptOutcome::kWritten) {
+      break;
+    }
+    showProgress(set, list, row, taken + 1, total);
+    if (!runCadApplication()) break;
+    processes_.pause(kPauseBetweenRowsMs);
+  }
+  clearProgress();
+}
+
+void BatchRunner::startTimerRun(const DrawingList& list) {
+  timer_running_ = true;
+  timer_row_ = 0;
+  timer_row_count_ = list.rowCount();
+  timer_selected_mode_ = list.nextSelectedRow(-1) >= 0;
+  timer_selection_used_up_ = false;
+}
+
+StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
+  const int row = timer_row_;
+  if (list.rowCount() == 0) {
+    messages_.show(kMsgListIsEmpty);
+    return StepResult::kListEmpty;
+  }
+  const int firstSelected = list.nextSelectedRow(-1);
+  if (firstSelected >= 0 && firstSelected != row) return StepResult::kSkipped;
+  // A run of the selected rows that has run the last of them leaves the rows below alone.
+  if (firstSelected < 0 && timer_selection_used_up_) return StepResult::kSkipped;
+  // A row deleted since the run started has no drawing to run.
+  if (row >= list.rowCount()) return StepResult::kSkipped;
+  if (!commandLineFits()) return StepResult::kStopped;
+  const ScriptOutcome outcome =
+      writePerRowScript(files_, messages_, set, list, row, firstSelected == row,
+                        settings_.temp_file, settings_.end_file_dwg);
+  if (outcome == ScriptOutcome::kWritten && timer_selected_mode_ && firstSelected == row &&
+      list.nextSelectedRow(-1) < 0) {
+    timer_selection_used_up_ = true;
+  }
+  switch (outcome) {
+    case ScriptOutcome::kWritten:
+      return StepResult::kRunNow;
+    case ScriptOutcome::kNoPathItems:
+      return StepResult::kStopped;
+    default:
+      return StepResult::kSkipped;  // this row's file or line: the next row may do
+  }
+}
+
+bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
+  if (!timer_running_) return false;
+  const int row = timer_row_;
+  bool goOn = false;
+  switch (perRowStep(set, list)) {
+    case StepResult::kRunNow:
+      showProgress(set, list, row, row + 1, timer_row_count_);
+      goOn = runCadApplication();
+      break;
+    case StepResult::kSkipped:
+      goOn = true;
+      break;
+    case StepResult::kListEmpty:
+    case StepResult::kStopped:
+      break;
+  }
+  ++timer_row_;
+  if (goOn && timer_row_ < timer_row_count_) return true;
+  endTimerRun();
+  return false;
+}
+
+void BatchRunner::endTimerRun() {
+  timer_running_ = false;
+  clearProgress();
+}
+
+bool BatchRunner::showExecutedScript() {
+  std::u16string arguments = u"\"";
+  arguments += settings_.temp_file;
+  arguments += u'"';
+  if (processes_.startWithoutWait(std::u16string(kScriptViewer), arguments)) return true;
+  messages_.show(kMsgScriptViewerNotStarted);
+  return false;
+}
+
+}  // namespace dovevar

@@ -1,0 +1,124 @@
+// The runs of the CAD application: one run over the whole list, the restart-per-row run
+// driven by one command, and the restart-per-row run driven by main-window timer 2 (the
+// timer run), whose per-row step is a plain state machine here that the window calls once
+// per tick. Also Notepad on the last Run script.
+//
+// The CAD application is the program at `autocad_file`, started with the command line
+// " /b \"" + `temp_file` + "\"" and waited for without time-out. Every failure is shown
+// through the interface message box and ends or skips as Part 3.3 says; nothing is ever
+// started on a script that was not written whole.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "list/drawing_list.h"
+#include "platform/file_system.h"
+#include "platform/process_port.h"
+#include "script/run_script.h"
+#include "script/script_sets.h"
+#include "store/messages.h"
+#include "store/settings.h"
+
+namespace dovevar {
+
+// Main-window timer 2 drives the timer run, one row per tick.
+inline constexpr int kRunTimerId = 2;
+inline constexpr int kRunTimerIntervalMs = 500;
+// The command-driven run pauses this long after each run of the CAD application.
+inline constexpr int kPauseBetweenRowsMs = 500;
+// The CAD command line is built in 260 code units with its terminating zero; the six
+// characters around the path leave room for a `temp_file` of 253 characters.
+inline constexpr std::size_t kCadCommandLineCapacity = 260;
+inline constexpr std::size_t kMaxRunScriptPathLength = kCadCommandLineCapacity - 7;
+// Command 37835 opens the last Run script with this program.
+inline constexpr std::u16string_view kScriptViewer = u"notepad.exe";
+
+// " /b \"" + path + "\"": the command line the CAD application receives.
+std::u16string cadCommandLine(std::u16string_view scriptPath);
+bool fitsCadCommandLine(std::u16string_view scriptPath);
+
+// The status text of a restart-per-row run before a start: "3/5 a.dwg" for the third of
+// the five rows the run goes through, whose file-name cell is a.dwg.
+std::u16string progressText(int ordinal, int total, std::u16string_view fileName);
+
+// What the per-row step of the timer run did with the current row.
+enum class StepResult : int {
+  kRunNow = 0,     // the per-row script is written: run the CAD application now
+  kSkipped = 1,    // nothing to run for this row; go on with the next one
+  kListEmpty = 2,  // the Drawing list is empty (message 20): the run ends
+  kStopped = 3,    // no row can be run (message 57 or 59 shown): the run ends
+};
+
+class BatchRunner {
+ public:
+  // Receives the progress text before each start of a restart-per-row run, and an empty
+  // text when the run ends; the window shows it in the status bar's fourth pane.
+  using ProgressSink = std::function<void(std::u16string_view)>;
+
+  // The settings are read at every call: `autocad_file`, `temp_file`, `end_file_dwg`.
+  BatchRunner(FileSystem& files, ProcessPort& processes, Messages& messages,
+              const Settings& settings)
+      : files_(files), processes_(processes), messages_(messages), settings_(settings) {}
+
+  void setProgressSink(ProgressSink sink) { progress_ = std::move(sink); }
+
+  // Run CAD application: true when it was started and has ended; false when it could not
+  // be started (message 6) or `temp_file` is too long for its command line (message 59).
+  bool runCadApplication();
+
+  // Commands 37832 (kAll), 37830 (kSelected) and toolbar button 336 (kSelectedOrAll): the
+  // whole-list script to `temp_file`, then one run when it was written. True when the CAD
+  // application ran.
+  bool runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice);
+
+  // Command 37846: per row, the per-row script to `temp_file`, a run, a pause of 500 ms;
+  // the selected rows in list order when any is selected (each deselected once its script
+  // is written), else every row. Ends at the first failure.
+  void runPerRowByCommand(const ScriptSet& set, DrawingList& list);
+
+  // Command 37851: (re)starts the timer run at row 0 with the list's row count now, and
+  // notes whether rows are selected. The window then sets timer 2 to 500 ms.
+  void startTimerRun(const DrawingList& list);
+  // Timer 2, after the window has killed it: one step for the current row, the run when
+  // the step says so, then the next row. True when timer 2 is to be set again; false when
+  // the run has ended (or was not running).
+  bool timerTick(const ScriptSet& set, DrawingList& list);
+  // The per-row step for the current row, without the run. While a row is selected, only
+  // the first selected row is handled (and deselected); with none selected every row is,
+  // except in a run that started with selected rows and has used the selection up itself:
+  // there the rows below the last selected one are visited and skipped. A selection the
+  // user clears during the run lets the later rows be handled.
+  StepResult perRowStep(const ScriptSet& set, DrawingList& list);
+
+  bool timerRunning() const { return timer_running_; }
+  int timerRow() const { return timer_row_; }
+  int timerRowCount() const { return timer_row_count_; }
+
+  // Command 37835: Notepad on `temp_file`, not waited for; false after message 7.
+  bool showExecutedScript();
+
+ private:
+  bool commandLineFits();
+  void showProgress(const ScriptSet& set, const DrawingList& list, int row, int ordinal, int total);
+  void clearProgress();
+  void endTimerRun();
+
+  FileSystem& files_;
+  ProcessPort& processes_;
+  Messages& messages_;
+  const Settings& settings_;
+  ProgressSink progress_;
+  bool timer_running_ = false;
+  int timer_row_ = 0;
+  int timer_row_count_ = 0;
+  // Rows were selected when the run started, and the run itself has since deselected the
+  // last of them.
+  bool timer_selected_mode_ = false;
+  bool timer_selection_used_up_ = false;
+};
+
+}  // namespace dovevar

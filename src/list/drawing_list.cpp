@@ -1,5 +1,7 @@
 #include "list/drawing_list.h"
 
+#include "store/settings_text.h"
+
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -63,7 +65,7 @@ std::vector<std::uint32_t> numericOrder(const std::vector<std::u16string_view>& 
   };
   std::vector<Entry> entries(texts.size());
   for (std::size_t r = 0; r < texts.size(); ++r) {
-    entries[r] = {decimalValue(texts[r]), static_cast<std::uint32_t>(r)};
+    entries[r] = {settingsNumber(texts[r]), static_cast<std::uint32_t>(r)};
   }
   if (ascending) {
     std::stable_sort(entries.begin(), entries.end(),

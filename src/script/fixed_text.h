@@ -32,10 +32,5 @@ bool storeIfFits(std::u16string& field, std::u16string_view value, std::size_t c
 // Stores as much of the value as the buffer holds.
 void storeCut(std::u16string& field, std::u16string_view value, std::size_t capacity);
 
-// Decimal text to integer: optional leading blanks (space, tab, line feed, vertical tab,
-// form feed, carriage return), an optional sign, then decimal digits; anything after the
-// digits is ignored, and a text without digits gives 0. Values beyond the 32-bit range
-// give the nearest 32-bit limit.
-std::int32_t decimalValue(std::u16string_view text);
 
 }  // namespace dovevar

@@ -48,20 +48,6 @@ TEST(FixedText, ATextEndsAtItsFirstZero) {
   EXPECT_EQ(cutToCapacity(with_zero, 2), u"a");
 }
 
-TEST(FixedText, NumbersReadAsDecimalTextWithBlanksSignAndNothingElse) {
-  EXPECT_EQ(decimalValue(u"42"), 42);
-  EXPECT_EQ(decimalValue(u" \t-17mm"), -17);
-  EXPECT_EQ(decimalValue(u"+8"), 8);
-  EXPECT_EQ(decimalValue(u"abc"), 0);
-  EXPECT_EQ(decimalValue(u""), 0);
-  EXPECT_EQ(decimalValue(u"- 5"), 0);
-  EXPECT_EQ(decimalValue(u"3 Value"), 3) << "a mode label that begins with its number";
-  EXPECT_EQ(decimalValue(u"2147483647"), INT_MAX);
-  EXPECT_EQ(decimalValue(u"-2147483648"), INT_MIN);
-  EXPECT_EQ(decimalValue(u"99999999999999999999"), INT_MAX) << "overflow stops at the limit";
-  EXPECT_EQ(decimalValue(u"-2147483649"), INT_MIN);
-}
-
 TEST(ScriptSetActiveRun, EndsBeforeTheFirstItemNotInUse) {
   auto table = newTable();
   ScriptSet& set = table->sets[0];

@@ -55,6 +55,8 @@ TEST(SettingsNumber, ConvertsLikeADecimalTextToIntegerAndClampsBeyond32Bits) {
   EXPECT_EQ(settingsNumber(u"  -12abc"), -12);
   EXPECT_EQ(settingsNumber(u"+7"), 7);
   EXPECT_EQ(settingsNumber(u"abc"), 0);
+  EXPECT_EQ(settingsNumber(u"- 5"), 0);
+  EXPECT_EQ(settingsNumber(u"3 Value"), 3);
   EXPECT_EQ(settingsNumber(u""), 0);
   EXPECT_EQ(settingsNumber(u"2147483647"), 2147483647);
   EXPECT_EQ(settingsNumber(u"2147483648"), 2147483647);

@@ -5,6 +5,10 @@
 #define IDS_APP_TITLE 40000  // "Dovevar 0.00", the title until start-up has finished
 #define IDS_CLASS_NAME 109   // "DOVEVAR", the main window's class name
 
+// Menus of the UI languages: 109 + language (Japanese, English, Korean, Chinese).
+#define IDR_MENU_JAPANESE 109
+#define IDR_ACCELERATORS 109
+
 // Dialog 14: the UI language.
 #define IDD_LANGUAGE 14
 #define IDC_LANGUAGE_COMBO 1401

@@ -5,7 +5,7 @@
 //
 // The CAD application is the program at `autocad_file`, started with the command line
 // " /b \"" + `temp_file` + "\"" and waited for without time-out. Every failure is shown
-// through the interface message box and ends or skips as Part 3.3 says; nothing is ever
+// through the interface message box and ends or skips the run; nothing is ever
 // started on a script that was not written whole.
 #pragma once
 

@@ -21,10 +21,14 @@ out=$build/e2e/$name
 rm -rf "$out"
 mkdir -p "$out/bin" "$out/work"
 cp "$build/Dovevar.exe" "$out/bin/"
-export CADSTUB="$build/tests/cadstub.exe" DOVEVAR_BUILD="$build"
+# The CAD stand-in as the program names it in its settings: a Windows path.
+export CADSTUB="Z:$(printf '%s' "$build/tests/cadstub.exe" | tr / '\\')" DOVEVAR_BUILD="$build"
 
-wine "$build/tests/uidriver.exe" "$scenario" "$out/bin/Dovevar.exe" "$out/work" \
-  "$out/failure.png" >"$out/driver.log" 2>&1
+# The driver writes its log itself: under Wine its standard output can be lost once it
+# has started a Unix program (the screenshots).
+UIDRIVER_LOG="Z:$(printf '%s' "$out/driver.log" | tr / '\\')" \
+  wine "$build/tests/uidriver.exe" "$scenario" "$out/bin/Dovevar.exe" "$out/work" \
+  "$out/failure.png" >/dev/null 2>"$out/wine.log"
 status=$?
 cat "$out/driver.log"
 exit $status

@@ -35,7 +35,7 @@ std::unique_ptr<ScriptSet> plotSet() {
   return set;
 }
 
-const std::u16string kCad = u"C:\\CAD\\acad.exe";
+const std::u16string kCad = u"C:\\CAD\\cad.exe";
 const std::u16string kScript = u"C:\\dv\\atcprint.scr";
 const std::u16string kCommandLine = u" /b \"C:\\dv\\atcprint.scr\"";
 const std::u16string kClosing = u"open \"C:\\dv\\endfile.dwg\"\r\nquit\r\n";

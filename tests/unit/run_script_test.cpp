@@ -22,7 +22,7 @@ ScriptItem item(std::int32_t display_mode, std::int32_t output_mode, std::u16str
   return result;
 }
 
-// The set of Part 3.2's worked example: open, (folder), first character, whole cell,
+// The set of the worked example of a Run script: open, (folder), first character, whole cell,
 // close. Columns: 0 file name, 1 folder, 2 Yes/No, 3 layout.
 std::unique_ptr<ScriptSet> workedExampleSet(std::u16string close = u"close") {
   auto set = std::make_unique<ScriptSet>();

@@ -8,9 +8,11 @@
 #include "list/drawing_list.h"
 #include "list/win/drawing_list_view.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_processes.h"
 #include "platform/win/win_spooler.h"
 #include "platform/win/win_ui.h"
 #include "printers/printer_table.h"
+#include "script/batch_runner.h"
 #include "script/script_sets.h"
 #include "store/messages.h"
 #include "store/settings.h"
@@ -43,8 +45,10 @@ struct AppState {
 
   WinFileSystem files;
   WinSpooler spooler;
+  WinProcesses processes;
   WinUi ui;  // owned by the main window once it exists
   Messages messages{ui, texts, settings.moji_type};
+  BatchRunner runner{files, processes, messages, settings};
 };
 
 }  // namespace dovevar::win

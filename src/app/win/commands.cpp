@@ -2,15 +2,30 @@
 
 #include <shellapi.h>
 
+#include "about/win/about_window.h"
+#include "about/win/family_window.h"
+#include "about/win/version_dialog.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
 #include "list/list_file.h"
 #include "printers/win/printer_list_dialog.h"
+#include "script/run_script.h"
 #include "script/script_set_file.h"
 #include "store/text_ids.h"
 #include "store/win/language_dialog.h"
 
 namespace dovevar::win {
+
+const ScriptSet& MainCommands::currentSet() const {
+  return currentScriptSet(app_.scriptSets, app_.settings.scrpit_type);
+}
+
+void runTimerStep(AppState& app) {
+  KillTimer(app.mainWindow, kRunTimerId);
+  const bool again = app.runner.timerTick(currentScriptSet(app.scriptSets, app.settings.scrpit_type), app.list);
+  app.listView.showRows();
+  if (again) SetTimer(app.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+}
 
 int MainCommands::rowCount() const { return app_.list.rowCount(); }
 
@@ -91,6 +106,41 @@ void MainCommands::run(Operation operation) {
     case Operation::kLoadList:
       loadListCommand(listCommand, [this] { win::rebuildColumns(app_); });
       break;
+    case Operation::kRunAllRows:
+      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kAll);
+      break;
+    case Operation::kRunSelectedRows:
+      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kSelected);
+      break;
+    case Operation::kRunSelectedOrAllRows:
+      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kSelectedOrAll);
+      break;
+    case Operation::kRunRestartingPerRow:
+      app_.runner.runPerRowByCommand(currentSet(), app_.list);
+      break;
+    case Operation::kStartTimerRun:
+      // Starting again during a run begins afresh from row 0.
+      app_.runner.startTimerRun(app_.list);
+      SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+      return;
+    case Operation::kShowRunScript:
+      app_.runner.showExecutedScript();
+      return;
+    case Operation::kSaveScriptOfAllRows:
+    case Operation::kSaveScriptOfSelectedRows:
+      saveScriptFile(app_.files, app_.messages, currentSet(), app_.list,
+                     operation == Operation::kSaveScriptOfAllRows ? RowChoice::kAll : RowChoice::kSelected,
+                     app_.settingsFolder, app_.settings.end_file_dwg);
+      break;
+    case Operation::kVersionDialog:
+      showVersionDialog(app_);
+      return;
+    case Operation::kAboutWindow:
+      showAboutWindow(app_);
+      return;
+    case Operation::kFamilyWindow:
+      showFamilyWindow(app_);
+      return;
     case Operation::kPrinterListDialog:
       runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler,
                            app_.settings, app_.texts);

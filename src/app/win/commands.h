@@ -21,11 +21,15 @@ class MainCommands : public CommandHost {
   void repaint() override;
 
  private:
+  const ScriptSet& currentSet() const;
   void changeLanguage();
   void deleteSelectedRows(bool everyRowWhenNoneSelected);
   void openManual();
 
   AppState& app_;
 };
+
+// One step of the timer run, on timer 2.
+void runTimerStep(AppState& app);
 
 }  // namespace dovevar::win

@@ -4,6 +4,7 @@
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
 #include "resource.h"
+#include "about/win/modeless_dialog.h"
 #include "app/win/startup.h"
 
 namespace {
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (TranslateAcceleratorW(app.mainWindow, accelerators, &message)) continue;
+    if (dovevar::win::isAboutWindowMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

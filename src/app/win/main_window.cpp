@@ -5,6 +5,7 @@
 #include "app/win/commands.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
+#include "resource.h"
 #include "store/text_ids.h"
 
 namespace dovevar::win {
@@ -75,6 +76,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (dispatchCommand(LOWORD(wParam), commands)) return 0;
       break;
     }
+    case WM_TIMER:
+      if (wParam == kRunTimerId) runTimerStep(*app);
+      return 0;
     case WM_NOTIFY:
       return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));
     case WM_DESTROY:
@@ -95,8 +99,8 @@ bool registerMainWindowClass(const AppState& app) {
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = mainWindowProc;
   windowClass.hInstance = app.instance;
-  windowClass.hIcon = LoadIconW(app.instance, MAKEINTRESOURCEW(107));
-  windowClass.hIconSm = LoadIconW(app.instance, MAKEINTRESOURCEW(108));
+  windowClass.hIcon = LoadIconW(app.instance, MAKEINTRESOURCEW(IDI_DOVEVAR));
+  windowClass.hIconSm = LoadIconW(app.instance, MAKEINTRESOURCEW(IDI_DOVEVAR_SMALL));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = app.className.c_str();

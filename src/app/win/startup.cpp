@@ -60,6 +60,17 @@ void startUp(AppState& app) {
   app.listView.showColumns();
   app.editorFont = createEditorFont();
   app.statusBar = createStatusBar(app);
+  // The per-row runs tell in the fourth pane which row runs; the thread blocks right
+  // after, so the pane is painted at once.
+  app.runner.setProgressSink([&app](std::u16string_view text) {
+    const std::wstring wide = toWide(text);
+    SendMessageW(app.statusBar, SB_SETTEXTW, 3, reinterpret_cast<LPARAM>(wide.c_str()));
+    UpdateWindow(app.statusBar);
+    // A look at the queue lets the window system put the painted pane on screen
+    // before the wait; nothing is taken from the queue.
+    MSG pending;
+    PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE | PM_QS_PAINT);
+  });
 
   buildPrinterTable(app.printers, app.spooler, app.settings, app.messages);
   // The first command that needs printer names builds the table again.

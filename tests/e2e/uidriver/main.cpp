@@ -11,11 +11,19 @@
 
 namespace {
 
+// The report goes to standard output and, when the environment names one, to a log
+// file of its own.
 void print(const std::wstring& text) {
   const std::string bytes = dovevar::utf16ToUtf8(std::u16string(text.begin(), text.end())) + "\n";
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
             &written, nullptr);
+  wchar_t log[1024] = {};
+  if (GetEnvironmentVariableW(L"UIDRIVER_LOG", log, 1024) == 0) return;
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
 }
 
 bool readUtf8File(const std::wstring& path, std::wstring& text) {

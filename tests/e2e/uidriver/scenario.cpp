@@ -155,7 +155,15 @@ INPUT keyInput(WORD key, bool up) {
   return input;
 }
 
+// Makes every missing folder on the way to a file.
+void makeParentFolders(const std::wstring& path) {
+  for (size_t slash = path.find(L'\\', 3); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1)) {
+    CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+  }
+}
+
 bool writeBytes(const std::wstring& path, const std::string& bytes, std::wstring& failure) {
+  makeParentFolders(path);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   const bool ok = file != INVALID_HANDLE_VALUE &&
@@ -276,6 +284,24 @@ bool screenshot(const std::wstring& path, std::wstring& failure) {
   if (GetFileAttributesW(toWindowsPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   failure = L"no screenshot at " + path;
   return false;
+}
+
+bool anyWindowTitled(const std::wstring& part) {
+  struct Search {
+    const std::wstring* part;
+    bool found;
+  } search{&part, false};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* state = reinterpret_cast<Search*>(param);
+        if (IsWindowVisible(window) && Target::windowText(window).find(*state->part) != std::wstring::npos) {
+          state->found = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 class Runner {
@@ -412,17 +438,18 @@ class Runner {
       PostMessageW(window, WM_RBUTTONUP, 0, at);
       return;
     }
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(window, WM_LBUTTONUP, 0, at);
+    const WPARAM keys = how == L"ctrl" ? MK_CONTROL : 0;
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    PostMessageW(window, WM_LBUTTONUP, keys, at);
     if (how == L"double") {
       PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
       PostMessageW(window, WM_LBUTTONUP, 0, at);
     }
   }
 
-  bool sendKeys(const std::wstring& spec, std::wstring& failure) {
+  bool sendKeys(const std::wstring& keys, std::wstring& failure) {
     std::vector<WORD> modifiers;
-    std::wstring rest = spec;
+    std::wstring rest = keys;
     for (;;) {
       const size_t plus = rest.find(L'+');
       if (plus == std::wstring::npos || plus == 0 || plus + 1 >= rest.size()) break;
@@ -716,6 +743,16 @@ class Runner {
             return true;
           },
           failure, L"the lines of " + w[2] + L" in " + path);
+    }
+    if (verb == L"expect-other-window") {
+      // A visible window of any process whose title holds the text (Notepad, say).
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = L"no such window";
+            return anyWindowTitled(w[1]);
+          },
+          failure, L"a window titled with " + quoted(w[1]));
     }
     if (verb == L"end-process") {
       // Ends every process of the job with the given image name (a CAD stand-in that

@@ -92,11 +92,11 @@ bool Target::endProcessesNamed(const std::wstring& imageName, std::wstring& erro
     HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
                                  entry.th32ProcessID);
     if (process == nullptr) continue;
+    // Started by the program: inside its job, or at least its child.
     BOOL inJob = FALSE;
-    if (job_ != nullptr && IsProcessInJob(process, job_, &inJob) && inJob &&
-        TerminateProcess(process, 99)) {
-      ++ended;
-    }
+    const bool ours = (job_ != nullptr && IsProcessInJob(process, job_, &inJob) && inJob) ||
+                      entry.th32ParentProcessID == processId_;
+    if (ours && TerminateProcess(process, 99)) ++ended;
     CloseHandle(process);
   }
   CloseHandle(snapshot);

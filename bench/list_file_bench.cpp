@@ -1,33 +1,13 @@
 // A List file of a long list: the writer's lines and bytes, and the reader's two passes.
 #include <benchmark/benchmark.h>
 
+#include "fakes/one_file.h"
 #include "list/list_file.h"
 #include "store/settings_text.h"
 
 namespace {
 
 using namespace dovevar;
-
-class MemoryFile : public FileSystem {
- public:
-  std::string bytes;
-  ReadResult readFile(const std::u16string&, bool, std::string& out) override {
-    out = bytes;
-    return ReadResult::kRead;
-  }
-  bool replaceFile(const std::u16string&, std::string_view in) override {
-    bytes.assign(in);
-    return true;
-  }
-  bool exists(const std::u16string&) override { return true; }
-};
-
-class SilentUi : public UiPort {
- public:
-  int messageBox(std::u16string_view, std::u16string_view, BoxStyle) override { return kOk; }
-  bool chooseFileToSave(const FileDialog&, std::u16string&) override { return false; }
-  bool chooseFileToOpen(const FileDialog&, std::u16string&) override { return false; }
-};
 
 ScriptSet twelveColumns() {
   ScriptSet set;
@@ -52,8 +32,8 @@ DrawingList listOf(int rows) {
 void BM_ListFileWriteAndRead(benchmark::State& state) {
   const DrawingList list = listOf(static_cast<int>(state.range(0)));
   const ScriptSet set = twelveColumns();
-  MemoryFile file;
-  SilentUi ui;
+  OneFile file;
+  QuietUi ui;
   TextTables texts;
   int language = 0;
   Messages messages(ui, texts, language);

@@ -4,45 +4,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "fakes/one_file.h"
 #include "script/script_set_file.h"
 #include "store/settings_text.h"
 
 namespace {
 
 using namespace dovevar;
-
-// One file of given bytes at any path; a write replaces them.
-class OneFile : public FileSystem {
- public:
-  explicit OneFile(std::string bytes) : bytes_(std::move(bytes)) {}
-
-  ReadResult readFile(const std::u16string&, bool, std::string& bytes) override {
-    bytes = bytes_;
-    return ReadResult::kRead;
-  }
-  bool replaceFile(const std::u16string&, std::string_view bytes) override {
-    bytes_ = bytes;
-    return true;
-  }
-  bool exists(const std::u16string&) override { return false; }
-
- private:
-  std::string bytes_;
-};
-
-// Shows nothing; every file dialog chooses "in.dat".
-class QuietUi : public UiPort {
- public:
-  int messageBox(std::u16string_view, std::u16string_view, BoxStyle) override { return kOk; }
-  bool chooseFileToSave(const FileDialog&, std::u16string& path) override { return choose(path); }
-  bool chooseFileToOpen(const FileDialog&, std::u16string& path) override { return choose(path); }
-
- private:
-  static bool choose(std::u16string& path) {
-    path = u"in.dat";
-    return true;
-  }
-};
 
 void dropItemsNotInUse(ScriptItems& items) {
   for (ScriptItem& item : items) {

@@ -3,37 +3,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "fakes/one_file.h"
 #include "list/list_file.h"
 #include "platform/file_system.h"
 #include "platform/ui_port.h"
 #include "script/script_sets.h"
 #include "store/main_settings_file.h"
+#include "store/settings_text.h"
 #include "store/ui_text_file.h"
 
 namespace {
 
 using namespace dovevar;
-
-class OneFile : public FileSystem {
- public:
-  explicit OneFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  ReadResult readFile(const std::u16string&, bool, std::string& bytes) override {
-    bytes = bytes_;
-    return ReadResult::kRead;
-  }
-  bool replaceFile(const std::u16string&, std::string_view) override { return true; }
-  bool exists(const std::u16string&) override { return true; }
-
- private:
-  std::string bytes_;
-};
-
-class SilentUi : public UiPort {
- public:
-  int messageBox(std::u16string_view, std::u16string_view, BoxStyle) override { return kNo; }
-  bool chooseFileToSave(const FileDialog&, std::u16string&) override { return false; }
-  bool chooseFileToOpen(const FileDialog&, std::u16string&) override { return false; }
-};
 
 void check(bool holds) {
   if (!holds) std::abort();
@@ -45,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
   std::string bytes = "\xFF\xFE";
   bytes.append(reinterpret_cast<const char*>(data), size);
   OneFile file(bytes);
-  SilentUi ui;
+  QuietUi ui;
   TextTables texts;
   Settings settings;
   Messages messages(ui, texts, settings.moji_type);

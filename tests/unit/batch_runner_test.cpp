@@ -9,6 +9,7 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/recording_processes.h"
+#include "fakes/script_items.h"
 #include "fakes/scripted_ui.h"
 #include "store/text_ids.h"
 
@@ -17,21 +18,12 @@ namespace {
 
 using Kind = RecordingProcesses::Kind;
 
-ScriptItem item(std::int32_t display_mode, std::int32_t output_mode, std::u16string command = u"") {
-  ScriptItem result;
-  result.in_use = 1;
-  result.display_mode = display_mode;
-  result.output_mode = output_mode;
-  result.command = std::move(command);
-  return result;
-}
-
 // open, (folder), close: each row's script is three lines and the closing two.
 std::unique_ptr<ScriptSet> plotSet() {
   auto set = std::make_unique<ScriptSet>();
-  set->items[0] = item(DisplayMode::kFileName, OutputMode::kOpenDrawing, u"open");
-  set->items[1] = item(DisplayMode::kFolder, OutputMode::kNothing);
-  set->items[2] = item(DisplayMode::kNoColumn, OutputMode::kCommand, u"close");
+  set->items[0] = scriptItem(DisplayMode::kFileName, OutputMode::kOpenDrawing, u"open");
+  set->items[1] = scriptItem(DisplayMode::kFolder, OutputMode::kNothing);
+  set->items[2] = scriptItem(DisplayMode::kNoColumn, OutputMode::kCommand, u"close");
   return set;
 }
 

@@ -7,31 +7,23 @@
 #include <vector>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/script_items.h"
 #include "fakes/scripted_ui.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
 
-ScriptItem item(std::int32_t display_mode, std::int32_t output_mode, std::u16string command = u"") {
-  ScriptItem result;
-  result.in_use = 1;
-  result.display_mode = display_mode;
-  result.output_mode = output_mode;
-  result.command = std::move(command);
-  return result;
-}
-
 // The set of the worked example of a Run script: open, (folder), first character, whole cell,
 // close. Columns: 0 file name, 1 folder, 2 Yes/No, 3 layout.
 std::unique_ptr<ScriptSet> workedExampleSet(std::u16string close = u"close") {
   auto set = std::make_unique<ScriptSet>();
   set->in_use = 1;
-  set->items[0] = item(DisplayMode::kFileName, OutputMode::kOpenDrawing, u"open");
-  set->items[1] = item(DisplayMode::kFolder, OutputMode::kNothing);
-  set->items[2] = item(DisplayMode::kValue, OutputMode::kFirstCharacter);
-  set->items[3] = item(DisplayMode::kValue, OutputMode::kWholeCell);
-  set->items[4] = item(DisplayMode::kNoColumn, OutputMode::kCommand, std::move(close));
+  set->items[0] = scriptItem(DisplayMode::kFileName, OutputMode::kOpenDrawing, u"open");
+  set->items[1] = scriptItem(DisplayMode::kFolder, OutputMode::kNothing);
+  set->items[2] = scriptItem(DisplayMode::kValue, OutputMode::kFirstCharacter);
+  set->items[3] = scriptItem(DisplayMode::kValue, OutputMode::kWholeCell);
+  set->items[4] = scriptItem(DisplayMode::kNoColumn, OutputMode::kCommand, std::move(close));
   return set;
 }
 
@@ -129,7 +121,7 @@ TEST(CloseLookAhead, OnlyTheExactCommandCloseIsLeftOut) {
 
 TEST(CloseLookAhead, TheItemsAfterALeftOutCloseAreSkippedForThatRow) {
   auto set = workedExampleSet();
-  set->items[5] = item(DisplayMode::kNoColumn, OutputMode::kCommand, u"after");
+  set->items[5] = scriptItem(DisplayMode::kNoColumn, OutputMode::kCommand, u"after");
   World world(std::move(set));
   world.add(u"a.dwg", u"C:\\p", u"Y", u"M");
   world.add(u"a.dwg", u"C:\\p", u"N", u"L");
@@ -257,14 +249,14 @@ TEST(OutputModeLines, CellsAreReadUpTo127CharactersAndTheFirstCharacterKeepsSurr
 
 TEST(OutputModeLines, AnItemWithoutColumnReadsTheColumnItemBeforeIt) {
   auto set = std::make_unique<ScriptSet>();
-  set->items[0] = item(DisplayMode::kNoColumn, OutputMode::kWholeCell);  // no column before
-  set->items[1] = item(DisplayMode::kFileName, OutputMode::kNothing);
-  set->items[2] = item(DisplayMode::kFolder, OutputMode::kNothing);
-  set->items[3] = item(DisplayMode::kValue, OutputMode::kNothing);
-  set->items[4] = item(DisplayMode::kNoColumn, OutputMode::kFirstCharacter);
-  set->items[5] = item(DisplayMode::kNoColumn, OutputMode::kWholeCell);
-  set->items[6] = item(DisplayMode::kNoColumn, 7, u"odd mode");  // writes nothing
-  set->items[8] = item(DisplayMode::kNoColumn, OutputMode::kCommand, u"after the run");
+  set->items[0] = scriptItem(DisplayMode::kNoColumn, OutputMode::kWholeCell);  // no column before
+  set->items[1] = scriptItem(DisplayMode::kFileName, OutputMode::kNothing);
+  set->items[2] = scriptItem(DisplayMode::kFolder, OutputMode::kNothing);
+  set->items[3] = scriptItem(DisplayMode::kValue, OutputMode::kNothing);
+  set->items[4] = scriptItem(DisplayMode::kNoColumn, OutputMode::kFirstCharacter);
+  set->items[5] = scriptItem(DisplayMode::kNoColumn, OutputMode::kWholeCell);
+  set->items[6] = scriptItem(DisplayMode::kNoColumn, 7, u"odd mode");  // writes nothing
+  set->items[8] = scriptItem(DisplayMode::kNoColumn, OutputMode::kCommand, u"after the run");
   World world(std::move(set));
   const int row = world.add(u"a.dwg", u"C:\\p");
   world.list.setCell(row, 2, u"Plot");
@@ -377,7 +369,7 @@ TEST(RunScriptRefusals, ASetWithoutFileNameOrFolderItemWritesNoScript) {
 TEST(RunScriptRefusals, AFileNameItemAfterTheEndOfTheActiveRunDoesNotCount) {
   auto set = workedExampleSet();
   set->items[0].display_mode = DisplayMode::kValue;
-  set->items[6] = item(DisplayMode::kFileName, OutputMode::kNothing);  // after the gap at 5
+  set->items[6] = scriptItem(DisplayMode::kFileName, OutputMode::kNothing);  // after the gap at 5
   World world(std::move(set));
   world.add(u"a.dwg", u"C:\\p");
   EXPECT_EQ(world.writeAll(), ScriptOutcome::kNoPathItems);

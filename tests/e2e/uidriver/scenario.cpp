@@ -665,6 +665,40 @@ class Runner {
       postClick(header, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
       return true;
     }
+    if (verb == L"resize") {
+      // resize WIDTH HEIGHT: the main window's outer size, as a user drags it.
+      if (!needArguments(w, 2, failure)) return false;
+      HWND main = mainWindow();
+      if (main == nullptr || !SetWindowPos(main, nullptr, 0, 0, toNumber(w[1]), toNumber(w[2]),
+                                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        failure = L"cannot resize the main window";
+        return false;
+      }
+      return true;
+    }
+    if (verb == L"expect-list-layout") {
+      // expect-list-layout X Y RIGHT-MARGIN BOTTOM-MARGIN: the Drawing list's place in
+      // the main window's client area.
+      if (!needArguments(w, 4, failure)) return false;
+      const std::wstring expected = w[1] + L"," + w[2] + L" to client width - " + w[3] +
+                                    L", client height - " + w[4];
+      return poll(
+          [&](std::wstring& saw) {
+            HWND main = mainWindow();
+            HWND list = listView();
+            if (main == nullptr || list == nullptr) return (saw = L"no list view"), false;
+            RECT client = {};
+            RECT place = {};
+            GetClientRect(main, &client);
+            GetWindowRect(list, &place);
+            MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
+            saw = std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" to client width - " +
+                  std::to_wstring(client.right - place.right) + L", client height - " +
+                  std::to_wstring(client.bottom - place.bottom);
+            return saw == expected;
+          },
+          failure, expected);
+    }
     if (verb == L"expect-status") {
       if (!needArguments(w, 2, failure)) return false;
       return poll(

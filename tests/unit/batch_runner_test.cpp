@@ -10,6 +10,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/recording_processes.h"
 #include "fakes/script_items.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/text_ids.h"
 
@@ -38,15 +39,11 @@ std::u16string rowScript(std::u16string_view name) {
 
 // The runner over fake ports. Every message reads "#<number>". Each run of the CAD
 // application notes the Run script it was started on.
-struct Bench {
+struct Bench : ScriptedMessages {
   std::unique_ptr<ScriptSet> set = plotSet();
   DrawingList list;
   FakeFileSystem files;
   RecordingProcesses processes;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kEnglish;
-  Messages messages{ui, texts, language};
   Settings settings;
   BatchRunner runner{files, processes, messages, settings};
   std::vector<std::u16string> scriptsRun;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/text_ids.h"
 
@@ -20,14 +21,10 @@ ScriptSet setWithColumns(int columns) {
   return set;
 }
 
-class ListFiles : public ::testing::Test {
+class ListFiles : public ::testing::Test, protected ScriptedMessages {
  protected:
   const std::u16string path = u"C:\\work\\listview.ini";
   FakeFileSystem files;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kEnglish;
-  Messages messages{ui, texts, language};
   DrawingList list;
 
   void SetUp() override { list.rebuildColumns(setWithColumns(4)); }

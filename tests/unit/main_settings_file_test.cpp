@@ -3,21 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/settings_text.h"
 
 namespace dovevar {
 namespace {
 
-class MainSettingsFile : public ::testing::Test {
+class MainSettingsFile : public ::testing::Test, protected ScriptedMessages {
  protected:
+  MainSettingsFile() : ScriptedMessages(kJapanese) {}
+
   const std::u16string folder = u"C:\\work";
   const std::u16string path = u"C:\\work\\Dovevar.ini";
   FakeFileSystem files;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kJapanese;
-  Messages messages{ui, texts, language};
   Settings settings;
 
   Settings readText(std::u16string_view text) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/fake_spooler.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/text_ids.h"
 
@@ -30,13 +31,9 @@ std::vector<std::u16string> papersOf(const PrinterRecord& record) {
   return papers;
 }
 
-class PrinterTableBuild : public ::testing::Test {
+class PrinterTableBuild : public ::testing::Test, protected ScriptedMessages {
  protected:
   FakeSpooler spooler;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kEnglish;
-  Messages messages{ui, texts, language};
   Settings settings;
   PrinterTable table;
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/settings_text.h"
 #include "store/text_codec.h"
@@ -27,15 +28,13 @@ ScriptItem plotItem() {
   return item;
 }
 
-class ScriptSetFile : public ::testing::Test {
+class ScriptSetFile : public ::testing::Test, protected ScriptedMessages {
  protected:
+  ScriptSetFile() : ScriptedMessages(kJapanese) {}
+
   const std::u16string folder = u"C:\\work";
   const std::u16string path = u"C:\\work\\sprct_set_j.ini";
   FakeFileSystem files;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kJapanese;
-  Messages messages{ui, texts, language};
   // The table is about 300 KB; keep it off the stack.
   std::unique_ptr<ScriptSetTable> table = std::make_unique<ScriptSetTable>();
 

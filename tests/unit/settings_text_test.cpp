@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 
 namespace dovevar {
@@ -64,14 +65,10 @@ TEST(SettingsNumber, ConvertsLikeADecimalTextToIntegerAndClampsBeyond32Bits) {
   EXPECT_EQ(settingsNumber(u"-99999999999999999999999"), -2147483647 - 1);
 }
 
-class SettingsTextFile : public ::testing::Test {
+class SettingsTextFile : public ::testing::Test, protected ScriptedMessages {
  protected:
   const std::u16string path = u"C:\\work\\file.ini";
   FakeFileSystem files;
-  ScriptedUi ui;
-  TextTables texts;
-  int language = kEnglish;
-  Messages messages{ui, texts, language};
   std::vector<std::u16string> parsed;
   int resets = 0;
 

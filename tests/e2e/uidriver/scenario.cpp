@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <functional>
 
 #include "store/text_codec.h"
@@ -304,6 +305,35 @@ bool anyWindowTitled(const std::wstring& part) {
   return search.found;
 }
 
+std::u16string utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+
+// A List file's text: "sprct_set=", "max_cont=" and every cell of every row.
+std::u16string generatedListFile(int scriptSet, int rows, int columns) {
+  std::u16string text = u"sprct_set=" + utf16(std::to_wstring(scriptSet)) + u"\r\nmax_cont=" +
+                        utf16(std::to_wstring(rows)) + u"\r\n";
+  wchar_t key[16] = {};
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      swprintf(key, 16, L"%04d,%02d=", row, column);
+      std::wstring cell;
+      if (column == 0) {
+        wchar_t name[32] = {};
+        // 7919 is a prime, so the names are a shuffle of 1 to ROWS when ROWS is not its multiple.
+        swprintf(name, 32, L"drawing%05d.dwg", static_cast<int>(row * 7919LL % rows) + 1);
+        cell = name;
+      } else if (column == 1) {
+        cell = L"C:\\drawings";
+      } else if (column == 3) {
+        cell = std::to_wstring(row * 31LL % rows);
+      } else {
+        cell = L"r" + std::to_wstring(row) + L"c" + std::to_wstring(column);
+      }
+      text += utf16(key) + utf16(cell) + u"\r\n";
+    }
+  }
+  return text;
+}
+
 class Runner {
  public:
   explicit Runner(const std::map<std::wstring, std::wstring>& variables) : variables_(variables) {}
@@ -332,7 +362,10 @@ class Runner {
         }
         return false;
       }
-      report += L"ok   " + std::to_wstring(step.line) + L": " + line + L"\n";
+      report += L"ok   " + std::to_wstring(step.line) + L": " + line;
+      if (!note_.empty()) report += L"   (" + note_ + L")";
+      report += L"\n";
+      note_.clear();
     }
     report += L"PASS";
     return true;
@@ -491,6 +524,7 @@ class Runner {
       return true;
     }
     if (verb == L"start") {
+      mark_ = GetTickCount64();
       const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
       CreateDirectoryW(folder.c_str(), nullptr);
       return target_.start(variables_.at(L"EXE"), folder, failure);
@@ -907,6 +941,42 @@ class Runner {
           },
           failure, w[2]);
     }
+    if (verb == L"write-list-file") {
+      // write-list-file PATH SET ROWS COLUMNS: a List file of ROWS full rows, its file
+      // names and numbers shuffled so that sorting them has work to do.
+      if (!needArguments(w, 4, failure)) return false;
+      return writeBytes(toWindowsPath(w[1]),
+                        "\xFF\xFE" + dovevar::toUtf16LeBytes(generatedListFile(toNumber(w[2]), toNumber(w[3]),
+                                                                               toNumber(w[4]))),
+                        failure);
+    }
+    if (verb == L"mark") {
+      mark_ = GetTickCount64();
+      return true;
+    }
+    if (verb == L"expect-elapsed") {
+      // expect-elapsed MS: no more than MS since the last start or mark; the figure is logged.
+      if (!needArguments(w, 1, failure)) return false;
+      const ULONGLONG took = GetTickCount64() - mark_;
+      note_ = L"took " + std::to_wstring(took) + L" ms";
+      if (took <= static_cast<ULONGLONG>(toNumber(w[1]))) return true;
+      failure = L"expected at most " + w[1] + L" ms since the mark\n     saw      " + note_;
+      return false;
+    }
+    if (verb == L"expect-responsive") {
+      // expect-responsive MS: the main window answers a message within MS.
+      if (!needArguments(w, 1, failure)) return false;
+      HWND main = mainWindow();
+      const ULONGLONG began = GetTickCount64();
+      DWORD_PTR answer = 0;
+      const bool answered =
+          main != nullptr && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL,
+                                                 static_cast<UINT>(toNumber(w[1])), &answer) != 0;
+      note_ = L"answered in " + std::to_wstring(GetTickCount64() - began) + L" ms";
+      if (answered) return true;
+      failure = L"expected an answer within " + w[1] + L" ms\n     saw      no answer";
+      return false;
+    }
     if (verb == L"screenshot") {
       return needArguments(w, 1, failure) && screenshot(w[1], failure);
     }
@@ -920,6 +990,8 @@ class Runner {
   std::map<std::wstring, HANDLE> held_;
   int dialogListId_ = 0;
   DWORD timeoutMs_ = kDefaultTimeoutMs;
+  ULONGLONG mark_ = 0;
+  std::wstring note_;  // a figure the step measured, logged beside it
 };
 
 }  // namespace

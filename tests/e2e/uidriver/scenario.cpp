@@ -954,6 +954,15 @@ class Runner {
       mark_ = GetTickCount64();
       return true;
     }
+    if (verb == L"wait-until") {
+      // wait-until MS: MS after the last start or mark, for the phases of an animation
+      // that runs on its own clock.
+      if (!needArguments(w, 1, failure)) return false;
+      const ULONGLONG until = mark_ + static_cast<ULONGLONG>(toNumber(w[1]));
+      const ULONGLONG now = GetTickCount64();
+      if (until > now) Sleep(static_cast<DWORD>(until - now));
+      return true;
+    }
     if (verb == L"expect-elapsed") {
       // expect-elapsed MS: no more than MS since the last start or mark; the figure is logged.
       if (!needArguments(w, 1, failure)) return false;

@@ -226,6 +226,9 @@ ComposedScript composeWholeListScript(const ScriptSet& set, const DrawingList& l
           if (nextPath == path) break;  // the next row keeps the drawing open
         }
         out.line(item.command);
+        // A closed drawing is opened again by the next row that names it: with selected
+        // rows, that row need not follow this one in the list.
+        if (item.command == kCloseCommand) lastOpened.clear();
       } else if (mode == OutputMode::kFirstCharacter || mode == OutputMode::kWholeCell) {
         cellLine(out, plan, list, row, i, mode);
       }

@@ -190,6 +190,21 @@ TEST(SelectedRowsScript, TheCloseLookAheadComparesWithTheNextRowOfTheListSelecte
                 kClosing);
 }
 
+TEST(SelectedRowsScript, ADrawingClosedBeforeAnotherSelectedRowOfItIsOpenedAgain) {
+  World world;
+  world.add(u"a.dwg", u"C:\\p");
+  world.add(u"b.dwg", u"C:\\p");
+  world.add(u"a.dwg", u"C:\\p");
+  world.list.selectRow(0);
+  world.list.selectRow(2);
+
+  ASSERT_EQ(world.writeAll(RowChoice::kSelected), ScriptOutcome::kWritten);
+  EXPECT_EQ(world.script(),
+            u"open \"C:\\p\\a.dwg\"\r\n\r\n\r\nclose\r\n"
+            u"open \"C:\\p\\a.dwg\"\r\n\r\n\r\nclose\r\n" +
+                kClosing);
+}
+
 TEST(SelectedRowsScript, ChoiceOneWithoutSelectionIsRefusedAndLeavesTheFileEmpty) {
   World world;
   world.add(u"a.dwg", u"C:\\p");

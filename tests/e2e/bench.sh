@@ -68,7 +68,8 @@ start_cups() {
       sleep 0.05
     done
   fi
-  : >"$state/printers"
+  # Only the printers added here are noted, so `down` removes no printer it found.
+  touch "$state/printers"
   local entry name ppd
   for entry in "${printers[@]}"; do
     name=${entry%% *}
@@ -79,8 +80,8 @@ start_cups() {
       cat "$state/lpadmin.log" >&2
       exit 1
     }
+    echo "$name" >>"$state/printers"
   done
-  for entry in "${printers[@]}"; do echo "${entry%% *}" >>"$state/printers"; done
 }
 
 up() {

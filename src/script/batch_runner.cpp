@@ -62,8 +62,9 @@ bool BatchRunner::runCadApplication() {
 }
 
 bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice) {
-  // Checked first, so that no script is written and no selection used up for nothing.
-  if (!commandLineFits()) return false;
+  // Checked before the script is written, so that no selection is used up for nothing;
+  // an empty list is told first, by the writer.
+  if (list.rowCount() > 0 && !commandLineFits()) return false;
   if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
                            settings_.end_file_dwg) != ScriptOutcome::kWritten) {
     return false;
@@ -72,12 +73,12 @@ bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoic
 }
 
 void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
-  if (!commandLineFits()) return;
   const int count = list.rowCount();
   if (count == 0) {
     messages_.show(kMsgListIsEmpty);
     return;
   }
+  if (!commandLineFits()) return;
   const bool selectedMode = list.nextSelectedRow(-1) >= 0;
   const int total = selectedMode ? list.selectedCount() : count;
   for (int taken = 0;; ++taken) {

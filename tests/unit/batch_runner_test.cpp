@@ -182,6 +182,13 @@ TEST(WholeListRun, AScriptPathTooLongForTheCommandLineIsRefusedBeforeAnythingIsW
   EXPECT_TRUE(bench.processes.events.empty());
 
   bench.ui.boxes.clear();
+  bench.list.deleteAllRows();
+  EXPECT_FALSE(bench.runner.runWholeList(*bench.set, bench.list, RowChoice::kAll));
+  EXPECT_EQ(bench.shown(), std::vector<std::u16string>{u"#20"}) << "an empty list is told first";
+
+  bench.ui.boxes.clear();
+  bench.addRows({u"a.dwg"});
+  bench.list.selectRow(0);
   bench.settings.temp_file.pop_back();  // 253 characters fit
   EXPECT_TRUE(bench.runner.runWholeList(*bench.set, bench.list, RowChoice::kSelected));
   EXPECT_EQ(bench.processes.events.at(0).commandLine, u" /b \"" + bench.settings.temp_file + u"\"");
@@ -249,12 +256,12 @@ TEST(RestartPerRowByCommand, EndsWhenTheScriptCannotBeWrittenAndRunsNothingOnIt)
 
 TEST(RestartPerRowByCommand, RefusesAnEmptyListAndATooLongScriptPath) {
   Bench bench;
+  bench.settings.temp_file = std::u16string(254, u'x');
   bench.runner.runPerRowByCommand(*bench.set, bench.list);
   EXPECT_EQ(bench.shown(), std::vector<std::u16string>{u"#20"});
 
   bench.ui.boxes.clear();
   bench.addRows({u"a.dwg"});
-  bench.settings.temp_file = std::u16string(254, u'x');
   bench.runner.runPerRowByCommand(*bench.set, bench.list);
   EXPECT_EQ(bench.shown(), std::vector<std::u16string>{u"#59"});
   EXPECT_TRUE(bench.processes.events.empty());

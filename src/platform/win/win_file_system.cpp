@@ -39,6 +39,12 @@ bool writeAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// Creates or truncates the file and writes every byte through to the disk.
+bool createWhole(const wchar_t* path, std::string_view bytes) {
+  Handle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kSequentialAttributes, nullptr));
+  return file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+}
+
 }  // namespace
 
 FileSystem::ReadResult WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
@@ -60,18 +66,17 @@ FileSystem::ReadResult WinFileSystem::readFile(const std::u16string& path, bool 
 }
 
 // The new content goes to a temporary file in the same folder, which then takes the
-// old file's place in one step; until then the old file is untouched.
+// old file's place in one step; until then the old file is untouched. A folder too
+// deep for a temporary name beside its file (MAX_PATH less 14) has its file rewritten
+// in place.
 bool WinFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
   const std::wstring target = toWide(path);
   const size_t slash = target.find_last_of(L"\\/");
   const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
+  if (folder.size() > MAX_PATH - 14) return createWhole(target.c_str(), bytes);
   wchar_t temporary[MAX_PATH + 16] = {};
   if (GetTempFileNameW(folder.c_str(), L"dvv", 0, temporary) == 0) return false;
-
-  Handle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kSequentialAttributes,
-                          nullptr));
-  bool written = file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
-  file.close();
+  bool written = createWhole(temporary, bytes);
   written = written && MoveFileExW(temporary, target.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!written) DeleteFileW(temporary);

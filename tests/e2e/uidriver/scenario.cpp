@@ -733,6 +733,19 @@ class Runner {
           },
           failure, expected);
     }
+    if (verb == L"expect-toolbar-button") {
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            HWND main = mainWindow();
+            HWND toolbar = main != nullptr ? findChildByClass(main, TOOLBARCLASSNAMEW) : nullptr;
+            if (toolbar == nullptr) return (saw = L"no toolbar"), false;
+            const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, toNumber(w[1]), 0);
+            saw = index < 0 ? L"no such button" : L"button at index " + std::to_wstring(index);
+            return index >= 0;
+          },
+          failure, L"a toolbar button with command " + w[1]);
+    }
     if (verb == L"expect-status") {
       if (!needArguments(w, 2, failure)) return false;
       return poll(

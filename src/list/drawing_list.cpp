@@ -42,18 +42,6 @@ constexpr char16_t foldAsciiLetter(char16_t c) {
   return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
 }
 
-int compareIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const char16_t ca = foldAsciiLetter(a[i]);
-    const char16_t cb = foldAsciiLetter(b[i]);
-    if (ca != cb) {
-      return ca < cb ? -1 : 1;
-    }
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 // Sorting orders a permutation of row positions; each entry carries what its comparison
 // needs so that the rows themselves are touched once, when they move into the new order.
 
@@ -84,7 +72,7 @@ std::vector<std::uint32_t> numericOrder(const std::vector<std::u16string_view>& 
 // Texts compare by their folded code units. Every text first loses the prefix that all of
 // them share (a folder column often begins with the same root); the next eight folded units
 // are packed into two numbers that settle most comparisons, and only texts that agree there
-// compare the rest.
+// compare the rest, folded once into one buffer so that those comparisons stay in cache.
 std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& texts,
                                      bool ascending) {
   constexpr std::size_t kUnitsPerHead = 4;
@@ -103,9 +91,16 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
   struct Entry {
     std::uint64_t head;   // folded units 0 to 3 after the shared prefix, the first highest
     std::uint64_t head2;  // folded units 4 to 7
-    std::u16string_view rest;
+    std::uint32_t restAt;  // the folded units after those in `rests`
+    std::uint32_t restLength;
     std::uint32_t row;
   };
+  std::size_t restUnits = 0;
+  for (const std::u16string_view text : texts) {
+    if (text.size() > shared + kHeadUnits) restUnits += text.size() - shared - kHeadUnits;
+  }
+  std::u16string rests;
+  rests.reserve(restUnits);
   std::vector<Entry> entries(texts.size());
   for (std::size_t r = 0; r < texts.size(); ++r) {
     const std::u16string_view text = texts[r].substr(shared);
@@ -115,18 +110,20 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
       std::uint64_t& head = heads[i / kUnitsPerHead];
       head = (head << 16) | (i < text.size() ? foldAsciiLetter(text[i]) : 0u);
     }
-    entries[r] = {heads[0], heads[1],
-                  text.size() > kHeadUnits ? text.substr(kHeadUnits) : std::u16string_view{},
-                  static_cast<std::uint32_t>(r)};
+    const std::size_t restAt = rests.size();
+    for (std::size_t i = kHeadUnits; i < text.size(); ++i) rests += foldAsciiLetter(text[i]);
+    entries[r] = {heads[0], heads[1], static_cast<std::uint32_t>(restAt),
+                  static_cast<std::uint32_t>(rests.size() - restAt), static_cast<std::uint32_t>(r)};
   }
-  const auto compare = [](const Entry& a, const Entry& b) {
+  const std::u16string_view folded = rests;
+  const auto compare = [folded](const Entry& a, const Entry& b) {
     if (a.head != b.head) {
       return a.head < b.head ? -1 : 1;
     }
     if (a.head2 != b.head2) {
       return a.head2 < b.head2 ? -1 : 1;
     }
-    return compareIgnoringAsciiCase(a.rest, b.rest);
+    return folded.substr(a.restAt, a.restLength).compare(folded.substr(b.restAt, b.restLength));
   };
   if (ascending) {
     std::stable_sort(entries.begin(), entries.end(),

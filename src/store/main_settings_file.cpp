@@ -117,10 +117,6 @@ std::vector<std::u16string> mainSettingsLines(const Settings& settings) {
   return lines;
 }
 
-void parseMainSettingsLine(std::u16string_view line, Settings& settings) {
-  applyLine(fieldsOf(settings), line);
-}
-
 void keepSettingsInRange(Settings& settings) {
   if (settings.scrpit_type < 0 || settings.scrpit_type >= Settings::kScriptSetCount) settings.scrpit_type = 0;
   if (settings.moji_type < 0 || settings.moji_type > 3) settings.moji_type = 0;

@@ -131,13 +131,4 @@ bool DrawingListView::onNotify(NMHDR* header, LRESULT& result) {
   }
 }
 
-bool DrawingListView::cellAt(POINT point, int& row, int& column) const {
-  LVHITTESTINFO hit = {};
-  hit.pt = point;
-  if (SendMessageW(window_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0) return false;
-  row = hit.iItem;
-  column = hit.iSubItem;
-  return row >= 0;
-}
-
 }  // namespace dovevar::win

@@ -28,9 +28,6 @@ class DrawingListView {
   // Notifications from the list; gives true when handled, with `result` set.
   bool onNotify(NMHDR* header, LRESULT& result);
 
-  // Row and column under a point in the list's client area, or false.
-  bool cellAt(POINT point, int& row, int& column) const;
-
  private:
   void onGetDisplayInfo(NMLVDISPINFOW* info);
   void takeStateFromView(int first, int last);

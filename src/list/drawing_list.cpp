@@ -91,7 +91,7 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
   struct Entry {
     std::uint64_t head;   // folded units 0 to 3 after the shared prefix, the first highest
     std::uint64_t head2;  // folded units 4 to 7
-    std::uint32_t restAt;  // the folded units after those in `rests`
+    std::uint32_t restAt;  // where the folded units after the heads start in `rests`
     std::uint32_t restLength;
     std::uint32_t row;
   };

@@ -7,6 +7,8 @@
 #include "about/win/version_dialog.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
+#include "collect/file_name_rules.h"
+#include "collect/win/file_name_rules_dialog.h"
 #include "list/list_file.h"
 #include "printers/win/printer_list_dialog.h"
 #include "script/run_script.h"
@@ -140,6 +142,14 @@ void MainCommands::run(Operation operation) {
       return;
     case Operation::kFamilyWindow:
       showFamilyWindow(app_);
+      return;
+    case Operation::kApplyFileNameRules:
+      applyFileNameRules(app_.list, app_.settings.file_set,
+                         ruleLabels(app_.texts, app_.settings.moji_type), 0);
+      break;
+    case Operation::kFileNameRulesDialog:
+      runFileNameRulesDialog(app_.instance, app_.mainWindow, app_.settings.file_set, app_.printers,
+                             app_.messages);
       return;
     case Operation::kPrinterListDialog:
       runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler,

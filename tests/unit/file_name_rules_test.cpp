@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "fakes/script_items.h"
-#include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
@@ -104,18 +103,6 @@ TEST(FileNameRulesApply, OrientationAndPlotAreaTakeTheLabelOfTheLastMatch) {
     EXPECT_EQ(rows.list.cell(r, kRulePlotAreaColumn), cases[r].area);
     EXPECT_EQ(rows.list.cell(r, kRulePrinterColumn), u"-") << "printer rules are off";
   }
-}
-
-TEST(FileNameRulesApply, TheLabelsAreThoseOfTheLanguageInUse) {
-  auto texts = std::make_unique<TextTables>();
-  texts->labels[kLabelsC][kLabelCLandscape][kEnglish] = u"Landscape";
-  texts->labels[kLabelsC][kLabelCLandscape][kJapanese] = u"横";
-  texts->labels[kLabelsC][kLabelCPlotAreaDisplay][kJapanese] = u"表示";
-  RulesList rows(11);
-  rows.add(u"YOKO-DSP.dwg");
-  applyFileNameRules(rows.list, orientationAndAreaRules(), ruleLabels(*texts, kJapanese), 0);
-  EXPECT_EQ(rows.list.cell(0, kRuleOrientationColumn), u"横");
-  EXPECT_EQ(rows.list.cell(0, kRulePlotAreaColumn), u"表示");
 }
 
 TEST(FileNameRulesApply, AFlagCountsAsOnOnlyWhenItIsOne) {
@@ -237,22 +224,11 @@ TEST(FileNameRulesDialog, TextsAreStoredCutToTheirLimitsWithoutSplittingACharact
 TEST(FileNameRulesDialog, AFlagThatIsNotZeroShowsCheckedAndIsStoredAsOne) {
   FileNameRules rules;
   rules.ps = 2;
-  rules.ds = 0;
-  rules.ss = 1;
   rules.chg_on = 7;
-  rules.fp_ps[1] = {u"S1", u"Printer", u"Paper"};
-  const RulesDialogValues shown = rulesDialogValues(rules);
-  EXPECT_TRUE(shown.printerRulesOn);
-  EXPECT_FALSE(shown.orientationRulesOn);
-  EXPECT_TRUE(shown.applyOnCollect);
-
-  FileNameRules stored;
-  storeRulesDialog(shown, stored);
-  EXPECT_EQ(stored.ps, 1);
-  EXPECT_EQ(stored.ds, 0);
-  EXPECT_EQ(stored.ss, 1);
-  EXPECT_EQ(stored.chg_on, 1);
-  EXPECT_EQ(stored.fp_ps[1].printer, u"Printer");
+  storeRulesDialog(rulesDialogValues(rules), rules);
+  EXPECT_EQ(rules.ps, 1);
+  EXPECT_EQ(rules.ds, 0);
+  EXPECT_EQ(rules.chg_on, 1);
 }
 
 PrinterTable printers() {

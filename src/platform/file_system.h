@@ -2,10 +2,41 @@
 // platform/win/win_file_system.*, the test double in tests/fakes/fake_file_system.*.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace dovevar {
+
+// Attribute bits of a folder entry, the platform's own values. A folder that carries
+// anything besides kDirectory (read-only, hidden, system, archive, ...) shows it here.
+struct FileAttributes {
+  static constexpr std::uint32_t kReadOnly = 0x01;
+  static constexpr std::uint32_t kHidden = 0x02;
+  static constexpr std::uint32_t kSystem = 0x04;
+  static constexpr std::uint32_t kDirectory = 0x10;
+  static constexpr std::uint32_t kArchive = 0x20;
+  static constexpr std::uint32_t kNormal = 0x80;
+};
+
+// A file time already converted to local time.
+struct LocalTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+};
+
+struct FolderEntry {
+  std::u16string name;  // as stored on disk
+  std::uint32_t attributes = 0;
+  LocalTime lastWrite;
+};
+
+// What a drive root ("c:\") is; kNone for an unknown kind or a root that does not exist.
+enum class DriveType { kNone, kRemovable, kFixed, kNetwork, kCdRom, kRamDisk };
 
 class FileSystem {
  public:
@@ -24,6 +55,18 @@ class FileSystem {
 
   // True when a file or folder of that name exists.
   virtual bool exists(const std::u16string& path) = 0;
+
+  // Gives `visit` each entry that matches `pattern` (a folder, a backslash and a name
+  // that may hold wildcards: "c:\plans\*.dwg"), in the order the platform lists them,
+  // until `visit` returns false. A folder other than a drive root lists its own "."
+  // and ".." first. Names match without regard to case, and so do their short 8.3
+  // names: "*.dwg" also gives "x.dwgx", whose short name ends in ".DWG". False when
+  // nothing was listed: no such folder, a folder that cannot be read, no match.
+  using FolderVisitor = std::function<bool(const FolderEntry&)>;
+  virtual bool listFolder(const std::u16string& pattern, const FolderVisitor& visit) = 0;
+
+  // The kind of the drive whose root is `root` ("a:\" ... "z:\").
+  virtual DriveType driveType(const std::u16string& root) = 0;
 };
 
 }  // namespace dovevar

@@ -24,6 +24,8 @@ class OneFile : public FileSystem {
     return true;
   }
   bool exists(const std::u16string&) override { return false; }
+  bool listFolder(const std::u16string&, const FolderVisitor&) override { return false; }
+  DriveType driveType(const std::u16string&) override { return DriveType::kNone; }
 };
 
 class QuietUi : public UiPort {

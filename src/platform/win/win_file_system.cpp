@@ -45,6 +45,14 @@ bool createWhole(const wchar_t* path, std::string_view bytes) {
   return file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
 }
 
+// The entry's last-write time in local time; zeros when the time cannot be converted.
+LocalTime localLastWrite(const FILETIME& written) {
+  FILETIME local;
+  SYSTEMTIME time;
+  if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &time)) return {};
+  return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute};
+}
+
 }  // namespace
 
 FileSystem::ReadResult WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
@@ -85,6 +93,30 @@ bool WinFileSystem::replaceFile(const std::u16string& path, std::string_view byt
 
 bool WinFileSystem::exists(const std::u16string& path) {
   return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WinFileSystem::listFolder(const std::u16string& pattern, const FolderVisitor& visit) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(toWide(pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  do {
+    const FolderEntry entry{fromWide(found.cFileName), found.dwFileAttributes,
+                            localLastWrite(found.ftLastWriteTime)};
+    if (!visit(entry)) break;
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return true;
+}
+
+DriveType WinFileSystem::driveType(const std::u16string& root) {
+  switch (GetDriveTypeW(toWide(root).c_str())) {
+    case DRIVE_REMOVABLE: return DriveType::kRemovable;
+    case DRIVE_FIXED: return DriveType::kFixed;
+    case DRIVE_REMOTE: return DriveType::kNetwork;
+    case DRIVE_CDROM: return DriveType::kCdRom;
+    case DRIVE_RAMDISK: return DriveType::kRamDisk;
+    default: return DriveType::kNone;  // DRIVE_UNKNOWN, DRIVE_NO_ROOT_DIR
+  }
 }
 
 }  // namespace dovevar::win

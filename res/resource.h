@@ -74,3 +74,21 @@
 #define IDC_RULE_LAYOUT 1520
 #define IDC_RULE_EXTENTS 1521
 #define IDC_RULE_DISPLAY 1522
+
+// Dialog 16: the folder chooser. Its controls are placed at run time.
+#define IDD_FOLDER_CHOOSER 16
+#define IDC_CHOOSER_RECENT_LIST 905
+#define IDC_CHOOSER_FIRST_FAVOURITE 1001       // 1001..1005: choose favourite 0..4
+#define IDC_CHOOSER_FIRST_FAVOURITE_TEXT 1511  // 1511..1515: favourite 0..4 as set
+#define IDC_CHOOSER_FIRST_SET_FAVOURITE 1011   // 1011..1015: set favourite 0..4
+#define IDC_CHOOSER_OTHER_FOLDER 1021
+
+// Dialog 9: the folder-select dialog, with its folder list made at run time.
+#define IDD_FOLDER_SELECT 9
+#define IDC_FOLDER_SELECT_TYPE_HEADING 1511
+#define IDC_FOLDER_SELECT_DWG 1601
+#define IDC_FOLDER_SELECT_DXF 1602
+#define IDC_FOLDER_SELECT_BOTH 1603
+#define IDC_FOLDER_SELECT_CURRENT 1501
+#define IDC_FOLDER_SELECT_READ 1001
+#define IDC_FOLDER_SELECT_LIST 904

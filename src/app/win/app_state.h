@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "collect/folder_select.h"
 #include "list/drawing_list.h"
 #include "list/win/drawing_list_view.h"
 #include "platform/win/win_file_system.h"
@@ -42,6 +43,7 @@ struct AppState {
   PrinterTable printers;
   std::u16string rememberedListPath;  // the List file last chosen for loading
   int firstNewRow = 0;                // the row count before a folder-select dialog
+  FolderSelectTypes folderSelectTypes = FolderSelectTypes::kDwg;  // kept for the run
 
   WinFileSystem files;
   WinSpooler spooler;

@@ -2,13 +2,18 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "about/win/about_window.h"
 #include "about/win/family_window.h"
 #include "about/win/version_dialog.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
+#include "collect/collection_commands.h"
 #include "collect/file_name_rules.h"
 #include "collect/win/file_name_rules_dialog.h"
+#include "collect/win/folder_select_dialog.h"
+#include "collect/win/win_collection_dialogs.h"
 #include "list/list_file.h"
 #include "printers/win/printer_list_dialog.h"
 #include "script/run_script.h"
@@ -71,6 +76,20 @@ void MainCommands::deleteSelectedRows(bool everyRowWhenNoneSelected) {
 // The manual is named relative to the current directory of that moment.
 void MainCommands::openManual() {
   ShellExecuteW(app_.mainWindow, L"open", L"Dovevar.pdf", nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainCommands::applyRulesAfterCollecting(int firstNewRow) {
+  applyRulesAfterCollection(app_.list, app_.settings.file_set,
+                            ruleLabels(app_.texts, app_.settings.moji_type), firstNewRow);
+}
+
+template <typename Collect>
+void MainCommands::collect(Collect command) {
+  WinCollectionDialogs dialogs(app_.instance, app_.mainWindow, app_.settings, app_.messages);
+  DrawingCollection collection(app_.files, dialogs, app_.messages, app_.settings, app_.list);
+  if (const std::optional<int> firstNewRow = command(collection, currentSet())) {
+    applyRulesAfterCollecting(*firstNewRow);
+  }
 }
 
 void MainCommands::run(Operation operation) {
@@ -143,6 +162,33 @@ void MainCommands::run(Operation operation) {
     case Operation::kFamilyWindow:
       showFamilyWindow(app_);
       return;
+    case Operation::kCollectFolderDwg:
+    case Operation::kCollectFolderDxf: {
+      const DrawingType type =
+          operation == Operation::kCollectFolderDwg ? DrawingType::kDwg : DrawingType::kDxf;
+      collect([type](DrawingCollection& c, const ScriptSet& set) { return c.collectFolder(set, type); });
+      break;
+    }
+    case Operation::kCollectTreeDwg:
+    case Operation::kCollectTreeDxf: {
+      const DrawingType type =
+          operation == Operation::kCollectTreeDwg ? DrawingType::kDwg : DrawingType::kDxf;
+      collect([type](DrawingCollection& c, const ScriptSet& set) { return c.collectFolderTree(set, type); });
+      break;
+    }
+    case Operation::kPickDwgFiles:
+    case Operation::kPickDxfFiles: {
+      const PickerFirstFilter first =
+          operation == Operation::kPickDwgFiles ? PickerFirstFilter::kDwg : PickerFirstFilter::kDxf;
+      collect([first](DrawingCollection& c, const ScriptSet& set) { return c.pickDrawings(set, first); });
+      break;
+    }
+    case Operation::kFolderSelectDialog:
+      runFolderSelectDialog(app_.instance, app_.mainWindow, app_.files, app_.list, currentSet(),
+                            app_.settings, app_.texts, app_.folderSelectTypes);
+      // The rows read before the dialog was closed get the rules too.
+      applyRulesAfterCollecting(app_.firstNewRow);
+      break;
     case Operation::kApplyFileNameRules:
       applyFileNameRules(app_.list, app_.settings.file_set,
                          ruleLabels(app_.texts, app_.settings.moji_type), 0);

@@ -25,6 +25,11 @@ class MainCommands : public CommandHost {
   void changeLanguage();
   void deleteSelectedRows(bool everyRowWhenNoneSelected);
   void openManual();
+  // Runs a collection command, then the file-name rules over its new rows when they
+  // are to follow every collection.
+  template <typename Collect>
+  void collect(Collect command);
+  void applyRulesAfterCollecting(int firstNewRow);
 
   AppState& app_;
 };

@@ -1,7 +1,5 @@
 #include "collect/win/file_name_rules_dialog.h"
 
-#include <commctrl.h>
-
 #include <array>
 #include <string>
 #include <string_view>
@@ -9,6 +7,7 @@
 
 #include "about/win/dialog_texts.h"
 #include "collect/file_name_rules.h"
+#include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/wide.h"
 #include "resource.h"
@@ -65,19 +64,6 @@ constexpr std::array kWordEdits = {
     WordEdit{IDC_RULE_DISPLAY_SEARCH, &RulesDialogValues::display},
 };
 
-// The whole text; the core decides how much of it is kept.
-std::u16string controlText(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int read = GetWindowTextW(control, text.data(), length + 1);
-  text.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
-  return fromWide(text);
-}
-
-void setControlText(HWND control, std::u16string_view text) {
-  SetWindowTextW(control, toWide(text).c_str());
-}
-
 // Emptying a combo box's list also empties its edit, so its text is set afterwards.
 void fillComboBox(HWND box, const std::vector<std::u16string_view>& texts) {
   SendMessageW(box, CB_RESETCONTENT, 0, 0);
@@ -93,9 +79,6 @@ class FileNameRulesDialog : public DialogBase {
 
  protected:
   void onInit() override {
-    // The close box comes as WM_CLOSE, before the dialog turns it into the IDCANCEL
-    // that Escape sends as well; only the close box stores and closes.
-    SetWindowSubclass(window(), closeBoxStores, 0, reinterpret_cast<DWORD_PTR>(this));
     setCaption(window(), messages_, kLabelDRulesCaption);
     for (const Caption& caption : kCaptions) {
       setItemText(window(), caption.control, messages_, caption.labelD);
@@ -125,20 +108,14 @@ class FileNameRulesDialog : public DialogBase {
     if (printer != nullptr) showPapers(rule, printer, printer->papers[0]);
   }
 
-  // Escape and Enter leave the dialog open.
+  // Escape and Enter leave the dialog open; only the close box stores and closes.
   void onCancel() override {}
-
- private:
-  static LRESULT CALLBACK closeBoxStores(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self) {
-    if (message == WM_CLOSE) {
-      reinterpret_cast<FileNameRulesDialog*>(self)->storeAndClose();
-      return 0;
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(dialog, closeBoxStores, id);
-    return DefSubclassProc(dialog, message, wParam, lParam);
+  bool onClose() override {
+    storeAndClose();
+    return true;
   }
 
+ private:
   void storeAndClose() {
     storeRulesDialog(read(), rules_);
     end(IDOK);

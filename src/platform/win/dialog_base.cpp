@@ -27,6 +27,8 @@ INT_PTR CALLBACK DialogBase::procedure(HWND window, UINT message, WPARAM wParam,
     case WM_NOTIFY:
       SetWindowLongPtrW(window, DWLP_MSGRESULT, dialog->onNotify(reinterpret_cast<NMHDR*>(lParam)));
       return TRUE;
+    case WM_CLOSE:
+      return dialog->onClose() ? TRUE : FALSE;
     case WM_TIMER:
       dialog->onTimer(wParam);
       return TRUE;

@@ -22,6 +22,9 @@ class DialogBase {
   virtual void onTimer(UINT_PTR /*id*/) {}
   // The close box and Escape: ends with IDCANCEL unless overridden.
   virtual void onCancel() { end(IDCANCEL); }
+  // The close box alone, before the dialog turns it into the IDCANCEL that Escape sends
+  // as well. Gives true when handled; false lets it go on to onCancel.
+  virtual bool onClose() { return false; }
 
   void end(INT_PTR result) { EndDialog(window_, result); }
   HWND window() const { return window_; }

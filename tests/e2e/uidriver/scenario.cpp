@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -690,6 +691,30 @@ class Runner {
       postClick(list, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, w.size() > 3 ? w[3] : L"left");
       return true;
     }
+    if (verb == L"click-list-item") {
+      // click-list-item ID INDEX: a click on an item of a list box of the current dialog.
+      if (!needArguments(w, 2, failure)) return false;
+      HWND listBox = dialogControl(w[1], failure);
+      RECT rect = {};
+      if (listBox == nullptr) return false;
+      if (!target_.listBoxItemRect(listBox, toNumber(w[2]), rect)) {
+        failure = L"no item " + w[2] + L" in list box " + w[1];
+        return false;
+      }
+      postClick(listBox, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
+      return true;
+    }
+    if (verb == L"browse-select") {
+      // browse-select PATH: the folder browser of the current dialog selects PATH, as its
+      // owner may ask it to; the user then confirms with `press ok`.
+      if (!needArguments(w, 1, failure)) return false;
+      if (dialog_ == nullptr || !IsWindow(dialog_)) {
+        failure = L"no current dialog";
+        return false;
+      }
+      target_.sendText(dialog_, BFFM_SETSELECTIONW, TRUE, toWindowsPath(w[1]));
+      return true;
+    }
     if (verb == L"click-header") {
       if (!needArguments(w, 1, failure)) return false;
       HWND list = listView();
@@ -855,6 +880,41 @@ class Runner {
       else if (form == L"utf16-without-mark") bytes = dovevar::toUtf16LeBytes(text);
       else bytes = "\xFF\xFE" + dovevar::toUtf16LeBytes(text);
       return writeBytes(toWindowsPath(w[1]), bytes, failure);
+    }
+    if (verb == L"set-file-time") {
+      // set-file-time PATH "YYYY/MM/DD HH:MM": the file's last write, in local time.
+      if (!needArguments(w, 2, failure)) return false;
+      SYSTEMTIME local = {};
+      if (swscanf(w[2].c_str(), L"%hu/%hu/%hu %hu:%hu", &local.wYear, &local.wMonth, &local.wDay,
+                  &local.wHour, &local.wMinute) != 5) {
+        failure = L"not a time: " + w[2];
+        return false;
+      }
+      SYSTEMTIME universal = {};
+      FILETIME time = {};
+      HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), FILE_WRITE_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+      const bool set = file != INVALID_HANDLE_VALUE &&
+                       TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) &&
+                       SystemTimeToFileTime(&universal, &time) &&
+                       SetFileTime(file, nullptr, nullptr, &time);
+      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+      if (!set) failure = L"cannot set the time of " + w[1];
+      return set;
+    }
+    if (verb == L"make-folder") {
+      // make-folder PATH: the folder and the folders above it.
+      if (!needArguments(w, 1, failure)) return false;
+      const std::wstring path = toWindowsPath(w[1]);
+      for (size_t slash = path.find(L'\\', 3); ; slash = path.find(L'\\', slash + 1)) {
+        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+        if (slash == std::wstring::npos) break;
+      }
+      const DWORD attributes = GetFileAttributesW(path.c_str());
+      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+      failure = L"cannot make the folder " + w[1];
+      return false;
     }
     if (verb == L"copy-file") {
       if (!needArguments(w, 2, failure)) return false;

@@ -249,3 +249,20 @@ HWND findChildByClass(HWND parent, const wchar_t* className) {
 }
 
 }  // namespace uidriver
+
+namespace uidriver {
+
+// The window manager carries a list box's rectangle across processes itself.
+bool Target::listBoxItemRect(HWND listBox, int index, RECT& rect) const {
+  DWORD_PTR result = static_cast<DWORD_PTR>(LB_ERR);
+  SendMessageTimeoutW(listBox, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect),
+                      SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+  return static_cast<LRESULT>(result) != LB_ERR;
+}
+
+LRESULT Target::sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const {
+  return sendWithRemoteBuffer(window, message, wParam, text.c_str(), (text.size() + 1) * sizeof(wchar_t),
+                              nullptr, 0);
+}
+
+}  // namespace uidriver

@@ -44,6 +44,9 @@ class Target {
   bool cellRect(HWND list, int row, int column, RECT& rect) const;
   bool headerRect(HWND list, int column, RECT& rect) const;
   std::wstring statusText(HWND statusBar, int pane) const;
+  bool listBoxItemRect(HWND listBox, int index, RECT& rect) const;
+  // Sends a message whose lParam points to a text, copied into the target first.
+  LRESULT sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const;
 
  private:
   template <typename Request>

@@ -1,0 +1,159 @@
+#include "collect/win/folder_chooser_dialog.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "collect/folder_chooser.h"
+#include "collect/win/shell_pickers.h"
+#include "platform/win/control_text.h"
+#include "platform/win/dialog_base.h"
+#include "platform/win/wide.h"
+#include "resource.h"
+#include "store/text_ids.h"
+
+namespace dovevar::win {
+namespace {
+
+// The recent-folder list's font: "MS UI Gothic", 12 pixels, the weight and character set
+// the Japanese captions were made for.
+HFONT createListFont() {
+  return CreateFontW(12, 0, 0, 0, 100, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     L"MS UI Gothic");
+}
+
+int widestText(HWND window, HFONT font, const std::vector<std::u16string_view>& texts) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  int widest = 0;
+  for (std::u16string_view text : texts) {
+    SIZE size = {};
+    const std::wstring wide = toWide(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return widest;
+}
+
+class FolderChooserDialog : public DialogBase {
+ public:
+  FolderChooserDialog(HINSTANCE instance, Settings& settings, const Messages& messages, int kind)
+      : instance_(instance), settings_(settings), messages_(messages), kind_(kind) {}
+  ~FolderChooserDialog() override {
+    if (font_ != nullptr) DeleteObject(font_);
+  }
+
+ protected:
+  void onInit() override {
+    choice_ = 0;
+    font_ = createListFont();
+    const std::vector<std::u16string_view> recent = usedRecentFolders(settings_, kind_);
+    HDC screen = GetDC(nullptr);
+    const int screenWidth = GetDeviceCaps(screen, HORZRES);
+    const int screenHeight = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
+    const int width = chooserWidth(widestText(window(), font_, recent), screenWidth);
+    SetWindowPos(window(), nullptr, (screenWidth - width) / 2, (screenHeight - kChooserHeight) / 2,
+                 width, kChooserHeight, SWP_NOZORDER);
+    placeFavourites(width);
+    createRecentList(width, recent);
+  }
+
+  bool onCommand(int id, int code, HWND) override {
+    if (id == IDC_CHOOSER_RECENT_LIST) {
+      const int selection = static_cast<int>(SendMessageW(recentList_, LB_GETCURSEL, 0, 0));
+      if (const std::optional<int> choice = arm_.notify(selection)) choose(*choice);
+      return true;
+    }
+    if (code != BN_CLICKED) return false;
+    const int favourites = Settings::kFavouriteFolders;
+    if (id >= IDC_CHOOSER_FIRST_FAVOURITE && id < IDC_CHOOSER_FIRST_FAVOURITE + favourites) {
+      choose(favouriteChoice(id - IDC_CHOOSER_FIRST_FAVOURITE));
+    } else if (id >= IDC_CHOOSER_FIRST_SET_FAVOURITE &&
+               id < IDC_CHOOSER_FIRST_SET_FAVOURITE + favourites) {
+      setFavourite(id - IDC_CHOOSER_FIRST_SET_FAVOURITE);
+    } else if (id == IDC_CHOOSER_OTHER_FOLDER) {
+      choose(kChooserAnotherFolder);
+    }
+    return true;
+  }
+
+  // Enter and Escape choose nothing; only the close box leaves without a choice.
+  void onCancel() override {}
+  bool onClose() override {
+    choose(kChooserClosed);
+    return true;
+  }
+
+ public:
+  // The last choice; a chooser that could not open chose nothing.
+  int choice() const { return choice_; }
+
+ private:
+  void choose(int choice) {
+    choice_ = choice;
+    end(IDOK);
+  }
+
+  void placeFavourites(int width) {
+    for (int i = 0; i < Settings::kFavouriteFolders; ++i) {
+      const int y = 130 + 20 * i;
+      SetWindowPos(item(IDC_CHOOSER_FIRST_FAVOURITE + i), nullptr, 5, y, 40, 16, SWP_NOZORDER);
+      HWND text = item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + i);
+      SetWindowPos(text, nullptr, 50, y + 2, width - 100, 12, SWP_NOZORDER);
+      const std::u16string& favourite = settings_.file_folder_set[kind_][i];
+      if (!favourite.empty()) setControlText(text, favourite);
+      SetWindowPos(item(IDC_CHOOSER_FIRST_SET_FAVOURITE + i), nullptr, width - 30, y, 20, 16,
+                   SWP_NOZORDER);
+    }
+    SetWindowPos(item(IDC_CHOOSER_OTHER_FOLDER), nullptr, (width - 200) / 2, 230, 200, 30,
+                 SWP_NOZORDER);
+  }
+
+  void createRecentList(int width, const std::vector<std::u16string_view>& recent) {
+    recentList_ = CreateWindowExW(0, L"LISTBOX", L"",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY,
+                                  0, 0, width - 6, 142, window(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHOOSER_RECENT_LIST)),
+                                  instance_, nullptr);
+    SendMessageW(recentList_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(recentList_, LB_RESETCONTENT, 0, 0);
+    for (std::u16string_view folder : recent) {
+      SendMessageW(recentList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(folder).c_str()));
+    }
+  }
+
+  void setFavourite(int favourite) {
+    std::u16string folder;
+    if (!browseForFolder(window(), messages_.label(kLabelsC, kLabelCChooseFolderTitle), u"", folder)) {
+      return;
+    }
+    // A path that would not fit the favourite's buffer is refused rather than cut.
+    if (folder.empty() || folder.size() >= Settings::kPathCapacity) return;
+    settings_.file_folder_set[kind_][favourite] = folder;
+    setControlText(item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + favourite), folder);
+  }
+
+  HINSTANCE instance_;
+  Settings& settings_;
+  const Messages& messages_;
+  int kind_;
+  HFONT font_ = nullptr;
+  HWND recentList_ = nullptr;
+  ChooserListArm arm_;
+  int choice_ = kChooserClosed;
+};
+
+}  // namespace
+
+int runFolderChooser(HINSTANCE instance, HWND owner, Settings& settings, const Messages& messages,
+                     int kind) {
+  FolderChooserDialog dialog(instance, settings, messages, kind);
+  dialog.run(instance, owner, IDD_FOLDER_CHOOSER);
+  return dialog.choice();
+}
+
+}  // namespace dovevar::win

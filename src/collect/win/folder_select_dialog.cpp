@@ -95,6 +95,7 @@ class FolderSelectDialog : public DialogBase {
     setItemText(window(), IDC_FOLDER_SELECT_TYPE_HEADING, messages_, kLabelDDrawingTypeHeading);
     setItemText(window(), IDC_FOLDER_SELECT_READ, messages_, kLabelDReadDrawings);
     fitClientArea();
+    placeTopControls();
     createFolderList();
     CheckRadioButton(window(), IDC_FOLDER_SELECT_DWG, IDC_FOLDER_SELECT_BOTH,
                      IDC_FOLDER_SELECT_DWG + static_cast<int>(types_));
@@ -138,6 +139,22 @@ class FolderSelectDialog : public DialogBase {
     const int height = frame.bottom - frame.top;
     SetWindowPos(window(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER);
+  }
+
+  // The controls above the list, in pixels: the type heading and buttons and the read
+  // button on the first line, the current folder on the second.
+  void placeTopControls() {
+    struct Place {
+      int id, x, y, width, height;
+    };
+    static constexpr Place kPlaces[] = {
+        {IDC_FOLDER_SELECT_TYPE_HEADING, 4, 4, 76, 16}, {IDC_FOLDER_SELECT_DWG, 82, 2, 52, 18},
+        {IDC_FOLDER_SELECT_DXF, 136, 2, 52, 18},        {IDC_FOLDER_SELECT_BOTH, 190, 2, 96, 18},
+        {IDC_FOLDER_SELECT_READ, 290, 1, 106, 19},      {IDC_FOLDER_SELECT_CURRENT, 2, 22, 396, 16},
+    };
+    for (const Place& place : kPlaces) {
+      SetWindowPos(item(place.id), nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER);
+    }
   }
 
   void createFolderList() {

@@ -262,6 +262,8 @@ std::wstring toUnixPath(const std::wstring& path) {
 
 // The whole virtual display as the user would see it. Wine starts Unix programs, so
 // ImageMagick's import takes it; elsewhere there is no such bench.
+constexpr DWORD kScreenshotSettleMs = 250;
+
 bool screenshot(const std::wstring& path, std::wstring& failure) {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) {
@@ -712,8 +714,18 @@ class Runner {
         failure = L"no current dialog";
         return false;
       }
-      target_.sendText(dialog_, BFFM_SETSELECTIONW, TRUE, toWindowsPath(w[1]));
-      return true;
+      // The browser may still be filling its tree when it shows, and then forgets a
+      // selection made too early: ask until its tree shows the folder selected.
+      const std::wstring path = toWindowsPath(w[1]);
+      const std::wstring leaf = path.substr(path.find_last_of(L'\\') + 1);
+      HWND tree = findChildByClass(dialog_, WC_TREEVIEWW);
+      return poll(
+          [&](std::wstring& saw) {
+            target_.sendText(dialog_, BFFM_SETSELECTIONW, TRUE, path);
+            saw = tree != nullptr ? L"selected: " + target_.treeSelectionText(tree) : L"no folder tree";
+            return tree != nullptr && _wcsicmp(target_.treeSelectionText(tree).c_str(), leaf.c_str()) == 0;
+          },
+          failure, L"the folder " + path + L" selected");
     }
     if (verb == L"click-header") {
       if (!needArguments(w, 1, failure)) return false;
@@ -1063,7 +1075,12 @@ class Runner {
       return false;
     }
     if (verb == L"screenshot") {
-      return needArguments(w, 1, failure) && screenshot(w[1], failure);
+      if (!needArguments(w, 1, failure)) return false;
+      // A window that has just opened may still be painting its controls; the picture
+      // is for people, no check depends on it, so it may wait a moment for them.
+      target_.waitIdle();
+      Sleep(kScreenshotSettleMs);
+      return screenshot(w[1], failure);
     }
     failure = L"unknown step " + verb;
     return false;

@@ -260,6 +260,21 @@ bool Target::listBoxItemRect(HWND listBox, int index, RECT& rect) const {
   return static_cast<LRESULT>(result) != LB_ERR;
 }
 
+void Target::waitIdle() const {
+  if (process_ != nullptr) WaitForInputIdle(process_, 2000);
+}
+
+std::wstring Target::treeSelectionText(HWND tree) const {
+  DWORD_PTR selected = 0;
+  SendMessageTimeoutW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &selected);
+  if (selected == 0) return L"";
+  TVITEMW request = {};
+  request.mask = TVIF_TEXT;
+  request.hItem = reinterpret_cast<HTREEITEM>(selected);
+  request.cchTextMax = static_cast<int>(kTextCapacity);
+  return remoteText(tree, TVM_GETITEMW, 0, request);
+}
+
 LRESULT Target::sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const {
   return sendWithRemoteBuffer(window, message, wParam, text.c_str(), (text.size() + 1) * sizeof(wchar_t),
                               nullptr, 0);

@@ -25,6 +25,8 @@ class Target {
   bool running() const;
   bool exitCode(DWORD& code) const;  // false while it still runs
   void terminate();
+  // Waits until the program waits for input again: what it had to paint is painted.
+  void waitIdle() const;
   // Ends the processes of the job (the program and what it started) with this image name.
   bool endProcessesNamed(const std::wstring& imageName, std::wstring& error);
   DWORD processId() const { return processId_; }
@@ -45,6 +47,7 @@ class Target {
   bool headerRect(HWND list, int column, RECT& rect) const;
   std::wstring statusText(HWND statusBar, int pane) const;
   bool listBoxItemRect(HWND listBox, int index, RECT& rect) const;
+  std::wstring treeSelectionText(HWND tree) const;
   // Sends a message whose lParam points to a text, copied into the target first.
   LRESULT sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const;
 

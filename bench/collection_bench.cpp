@@ -12,6 +12,7 @@
 #include "collect/drawing_paths.h"
 #include "collect/folder_scan.h"
 #include "collect/folder_tree.h"
+#include "collection_set.h"
 #include "list/drawing_list.h"
 
 namespace dovevar {
@@ -52,22 +53,6 @@ class MemoryFolders : public FileSystem {
   }
 };
 
-// File name, folder, date and five value columns.
-const ScriptSet& eightColumnSet() {
-  static const std::unique_ptr<ScriptSet> set = [] {
-    auto s = std::make_unique<ScriptSet>();
-    const std::int32_t modes[] = {1, 2, 3, 4, 4, 4, 4, 4};
-    const char* values[] = {"", "", "", "1", "A3", "Plotter-01", "mono.ctb", "Extents"};
-    for (int i = 0; i < 8; ++i) {
-      s->items[i].in_use = 1;
-      s->items[i].display_mode = modes[i];
-      s->items[i].initial_value = ascii(values[i]);
-    }
-    return s;
-  }();
-  return *set;
-}
-
 const std::u16string kRoot = u"C:\\Projects\\Site042\\Drawings";
 
 void BM_ScanFolderOfTwentyThousandDrawings(benchmark::State& state) {
@@ -75,8 +60,8 @@ void BM_ScanFolderOfTwentyThousandDrawings(benchmark::State& state) {
   files.addFolder(kRoot, {}, 20000);
   for (auto _ : state) {
     auto list = std::make_unique<DrawingList>();
-    list->rebuildColumns(eightColumnSet());
-    benchmark::DoNotOptimize(scanFolder(files, *list, eightColumnSet(), kRoot, DrawingType::kDwg, 0));
+    list->rebuildColumns(collectionBenchSet());
+    benchmark::DoNotOptimize(scanFolder(files, *list, collectionBenchSet(), kRoot, DrawingType::kDwg, 0));
     state.PauseTiming();
     list.reset();
     state.ResumeTiming();
@@ -98,9 +83,9 @@ void BM_CollectTreeOfThirtyTwoFoldersOfThousandDrawings(benchmark::State& state)
   constexpr int kScannedRows = 31 * 1000;
   for (auto _ : state) {
     auto list = std::make_unique<DrawingList>();
-    list->rebuildColumns(eightColumnSet());
+    list->rebuildColumns(collectionBenchSet());
     std::vector<TreeFolder> table = walkFolderTree(files, kRoot);
-    benchmark::DoNotOptimize(scanFolderTree(files, *list, eightColumnSet(), table, DrawingType::kDwg, 0));
+    benchmark::DoNotOptimize(scanFolderTree(files, *list, collectionBenchSet(), table, DrawingType::kDwg, 0));
     if (list->rowCount() != kScannedRows) {
       state.SkipWithError("the walk scanned another number of rows");
       break;

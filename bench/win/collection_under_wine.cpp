@@ -7,12 +7,12 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "collect/folder_scan.h"
 #include "collect/folder_tree.h"
+#include "collection_set.h"
 #include "list/drawing_list.h"
 #include "platform/win/win_file_system.h"
 
@@ -50,22 +50,6 @@ class TimedListing : public dovevar::win::WinFileSystem {
   }
 };
 
-// File name, folder, date and five value columns, as a plotting set has them.
-const dovevar::ScriptSet& plottingSet() {
-  static const std::unique_ptr<dovevar::ScriptSet> set = [] {
-    auto s = std::make_unique<dovevar::ScriptSet>();
-    const std::int32_t modes[] = {1, 2, 3, 4, 4, 4, 4, 4};
-    const char16_t* values[] = {u"", u"", u"", u"1", u"A3", u"Plotter-01", u"mono.ctb", u"Extents"};
-    for (int i = 0; i < 8; ++i) {
-      s->items[i].in_use = 1;
-      s->items[i].display_mode = modes[i];
-      s->items[i].initial_value = values[i];
-    }
-    return s;
-  }();
-  return *set;
-}
-
 void report(const char* what, int rows, double total, const TimedListing& files) {
   const double listing = files.inListing - files.inVisitor;
   std::printf("%s: %d rows in %.0f ms; listing %.0f ms (%.0f%%), adding rows %.0f ms (%.0f%%)\n", what,
@@ -86,18 +70,18 @@ int wmain(int argc, wchar_t** argv) {
   {
     TimedListing files;
     dovevar::DrawingList list;
-    list.rebuildColumns(plottingSet());
+    list.rebuildColumns(dovevar::collectionBenchSet());
     const double start = seconds();
-    dovevar::scanFolder(files, list, plottingSet(), folder, dovevar::DrawingType::kDwg, 0);
+    dovevar::scanFolder(files, list, dovevar::collectionBenchSet(), folder, dovevar::DrawingType::kDwg, 0);
     report("one folder", list.rowCount(), seconds() - start, files);
   }
   {
     TimedListing files;
     dovevar::DrawingList list;
-    list.rebuildColumns(plottingSet());
+    list.rebuildColumns(dovevar::collectionBenchSet());
     const double start = seconds();
     std::vector<dovevar::TreeFolder> table = dovevar::walkFolderTree(files, root);
-    dovevar::scanFolderTree(files, list, plottingSet(), table, dovevar::DrawingType::kDwg, 0);
+    dovevar::scanFolderTree(files, list, dovevar::collectionBenchSet(), table, dovevar::DrawingType::kDwg, 0);
     report("folder tree", list.rowCount(), seconds() - start, files);
   }
   return 0;

@@ -1,5 +1,6 @@
 #include "collect/file_name_rules.h"
 
+#include "store/text_codec.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -8,9 +9,6 @@ namespace {
 bool occursIn(std::u16string_view search, std::u16string_view name) {
   return !search.empty() && name.find(search) != std::u16string_view::npos;
 }
-
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 void applyToRow(DrawingList& list, int row, std::u16string_view name, const FileNameRules& rules,
                 const RuleLabels& labels) {

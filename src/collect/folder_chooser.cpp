@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "collect/drawing_paths.h"
+
 namespace dovevar {
 
 ChosenFolder folderForChoice(const Settings& settings, int kind, int choice) {
@@ -16,6 +18,15 @@ ChosenFolder folderForChoice(const Settings& settings, int kind, int choice) {
   if (favourite >= 0 && favourite < Settings::kFavouriteFolders)
     return {ChosenFolder::Next::kBrowse, settings.file_folder_set[kind][favourite]};
   return {};
+}
+
+bool setFavouriteFolder(Settings& settings, int kind, int favourite, std::u16string_view folder) {
+  if (kind < 0 || kind >= Settings::kCollectionKinds || favourite < 0 ||
+      favourite >= Settings::kFavouriteFolders || folder.empty() || !fitsPathBuffer(folder)) {
+    return false;
+  }
+  settings.file_folder_set[kind][favourite] = folder;
+  return true;
 }
 
 std::vector<std::u16string_view> usedRecentFolders(const Settings& settings, int kind) {

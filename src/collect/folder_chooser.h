@@ -40,6 +40,10 @@ ChosenFolder folderForChoice(const Settings& settings, int kind, int choice);
 // The kind's recent folders up to the first empty one: the chooser's list.
 std::vector<std::u16string_view> usedRecentFolders(const Settings& settings, int kind);
 
+// A "･･･" button's folder becomes favourite `favourite` of `kind`. An empty folder, or
+// one too long for a path buffer, is refused rather than cut; gives true when set.
+bool setFavouriteFolder(Settings& settings, int kind, int favourite, std::u16string_view folder);
+
 inline constexpr int kChooserMinimumWidth = 300;
 inline constexpr int kChooserHeight = 290;
 inline constexpr int kChooserTextMargin = 40;

@@ -2,13 +2,11 @@
 
 #include <bit>
 
+#include "store/text_codec.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
-
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // The first character of a cell: one code unit, or both halves of a surrogate pair so
 // that the file never holds half a character.

@@ -7,6 +7,10 @@
 
 namespace dovevar {
 
+// The two halves of a character beyond the basic plane, as UTF-16 holds it.
+inline bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+inline bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // Malformed sequences become U+FFFD; nothing is dropped silently.
 std::u16string utf8ToUtf16(std::string_view utf8);
 

@@ -130,6 +130,17 @@ TEST(FolderChooser, IsAsWideAsItsWidestFolderWithinThreeHundredAndTheScreen) {
   EXPECT_EQ(chooserWidth(0, 200), 300);
 }
 
+// A favourite too long for its buffer would be stored cut into another folder's path.
+TEST(FolderChooser, AFavouriteIsSetWholeOrNotAtAll) {
+  Settings settings;
+  EXPECT_TRUE(setFavouriteFolder(settings, 2, 4, u"D:\\plans"));
+  EXPECT_EQ(settings.file_folder_set[2][4], u"D:\\plans");
+  EXPECT_TRUE(setFavouriteFolder(settings, 2, 4, u"C:\\" + std::u16string(256, u'x')));
+  EXPECT_FALSE(setFavouriteFolder(settings, 2, 4, u"C:\\" + std::u16string(257, u'x')));
+  EXPECT_FALSE(setFavouriteFolder(settings, 2, 4, u""));
+  EXPECT_EQ(settings.file_folder_set[2][4].size(), 259u);
+}
+
 // Focus, selection change, double-click: whichever comes first only arms the list.
 TEST(FolderChooser, TheListsSecondNotificationChoosesTheSelectionThen) {
   ChooserListArm arm;

@@ -83,11 +83,12 @@ void MainCommands::applyRulesAfterCollecting(int firstNewRow) {
                             ruleLabels(app_.texts, app_.settings.moji_type), firstNewRow);
 }
 
-template <typename Collect>
-void MainCommands::collect(Collect command) {
+template <typename Type>
+void MainCommands::collect(std::optional<int> (DrawingCollection::*command)(const ScriptSet&, Type),
+                           Type type) {
   WinCollectionDialogs dialogs(app_.instance, app_.mainWindow, app_.settings, app_.messages);
   DrawingCollection collection(app_.files, dialogs, app_.messages, app_.settings, app_.list);
-  if (const std::optional<int> firstNewRow = command(collection, currentSet())) {
+  if (const std::optional<int> firstNewRow = (collection.*command)(currentSet(), type)) {
     applyRulesAfterCollecting(*firstNewRow);
   }
 }
@@ -163,26 +164,23 @@ void MainCommands::run(Operation operation) {
       showFamilyWindow(app_);
       return;
     case Operation::kCollectFolderDwg:
-    case Operation::kCollectFolderDxf: {
-      const DrawingType type =
-          operation == Operation::kCollectFolderDwg ? DrawingType::kDwg : DrawingType::kDxf;
-      collect([type](DrawingCollection& c, const ScriptSet& set) { return c.collectFolder(set, type); });
+      collect(&DrawingCollection::collectFolder, DrawingType::kDwg);
       break;
-    }
+    case Operation::kCollectFolderDxf:
+      collect(&DrawingCollection::collectFolder, DrawingType::kDxf);
+      break;
     case Operation::kCollectTreeDwg:
-    case Operation::kCollectTreeDxf: {
-      const DrawingType type =
-          operation == Operation::kCollectTreeDwg ? DrawingType::kDwg : DrawingType::kDxf;
-      collect([type](DrawingCollection& c, const ScriptSet& set) { return c.collectFolderTree(set, type); });
+      collect(&DrawingCollection::collectFolderTree, DrawingType::kDwg);
       break;
-    }
+    case Operation::kCollectTreeDxf:
+      collect(&DrawingCollection::collectFolderTree, DrawingType::kDxf);
+      break;
     case Operation::kPickDwgFiles:
-    case Operation::kPickDxfFiles: {
-      const PickerFirstFilter first =
-          operation == Operation::kPickDwgFiles ? PickerFirstFilter::kDwg : PickerFirstFilter::kDxf;
-      collect([first](DrawingCollection& c, const ScriptSet& set) { return c.pickDrawings(set, first); });
+      collect(&DrawingCollection::pickDrawings, PickerFirstFilter::kDwg);
       break;
-    }
+    case Operation::kPickDxfFiles:
+      collect(&DrawingCollection::pickDrawings, PickerFirstFilter::kDxf);
+      break;
     case Operation::kFolderSelectDialog:
       runFolderSelectDialog(app_.instance, app_.mainWindow, app_.files, app_.list, currentSet(),
                             app_.settings, app_.texts, app_.folderSelectTypes);

@@ -1,8 +1,11 @@
 // Carries out the command table for the main window.
 #pragma once
 
+#include <optional>
+
 #include "app/command_table.h"
 #include "app/win/app_state.h"
+#include "collect/collection_commands.h"
 
 namespace dovevar::win {
 
@@ -27,8 +30,8 @@ class MainCommands : public CommandHost {
   void openManual();
   // Runs a collection command, then the file-name rules over its new rows when they
   // are to follow every collection.
-  template <typename Collect>
-  void collect(Collect command);
+  template <typename Type>
+  void collect(std::optional<int> (DrawingCollection::*command)(const ScriptSet&, Type), Type type);
   void applyRulesAfterCollecting(int firstNewRow);
 
   AppState& app_;

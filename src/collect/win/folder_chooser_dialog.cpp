@@ -131,9 +131,7 @@ class FolderChooserDialog : public DialogBase {
     if (!browseForFolder(window(), messages_.label(kLabelsC, kLabelCChooseFolderTitle), u"", folder)) {
       return;
     }
-    // A path that would not fit the favourite's buffer is refused rather than cut.
-    if (folder.empty() || folder.size() >= Settings::kPathCapacity) return;
-    settings_.file_folder_set[kind_][favourite] = folder;
+    if (!setFavouriteFolder(settings_, kind_, favourite, folder)) return;
     setControlText(item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + favourite), folder);
   }
 

@@ -11,6 +11,7 @@
 #include "collect/win/folder_chooser_dialog.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
+#include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
 #include "platform/win/win_ui.h"
 #include "resource.h"
@@ -58,16 +59,6 @@ HIMAGELIST createFolderIcons() {
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
   return icons;
-}
-
-void insertColumn(HWND list, int index, int width, const std::u16string& title) {
-  std::wstring text = toWide(title);
-  LVCOLUMNW column = {};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = width;
-  column.pszText = text.data();
-  column.iSubItem = index;
-  SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 std::u16string rowName(HWND list, int row) {
@@ -183,11 +174,7 @@ class FolderSelectDialog : public DialogBase {
       row.iImage = rows[i].image;
       row.lParam = i;
       SendMessageW(folders_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
-      std::wstring date = toWide(rows[i].date);
-      LVITEMW cell = {};
-      cell.iSubItem = 1;
-      cell.pszText = date.data();
-      SendMessageW(folders_, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&cell));
+      setCellText(folders_, i, 1, rows[i].date);
     }
     SendMessageW(folders_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(folders_, nullptr, TRUE);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win/dialog_base.h"
+#include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
 #include "platform/win/win_ui.h"
 #include "resource.h"
@@ -31,25 +32,6 @@ LRESULT CALLBACK keepDialogKeys(HWND grid, UINT message, WPARAM wParam, LPARAM l
   return DefSubclassProc(grid, message, wParam, lParam);
 }
 
-void insertColumn(HWND grid, int index, int width, const std::wstring& title) {
-  LVCOLUMNW column = {};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = width;
-  column.pszText = const_cast<wchar_t*>(title.c_str());
-  column.iSubItem = index;
-  SendMessageW(grid, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-}
-
-void setCell(HWND grid, int row, int column, const std::u16string& text) {
-  std::wstring wide = toWide(text);
-  LVITEMW item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.iSubItem = column;
-  item.pszText = wide.data();
-  SendMessageW(grid, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
-
 // One row per printer, its key its position; the redraw is held until all are in.
 void fillGrid(HWND grid, const PrinterTable& table) {
   SendMessageW(grid, WM_SETREDRAW, FALSE, 0);
@@ -64,7 +46,7 @@ void fillGrid(HWND grid, const PrinterTable& table) {
     item.lParam = i;
     const int row = static_cast<int>(SendMessageW(grid, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     for (int slot = 0; slot < PrinterRecord::kPaperSlots; ++slot) {
-      setCell(grid, row, slot + 1, record.papers[slot]);
+      setCellText(grid, row, slot + 1, record.papers[slot]);
     }
   }
   SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
@@ -101,10 +83,10 @@ class PrinterListDialog : public DialogBase {
     SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetWindowSubclass(grid, keepDialogKeys, 0, 0);
-    insertColumn(grid, 0, kPrinterColumnWidth, toWide(messages_.label(kLabelsC, kLabelCPrinterColumn)));
-    const std::wstring paper = toWide(messages_.label(kLabelsC, kLabelCPaperColumn));
+    insertColumn(grid, 0, kPrinterColumnWidth, messages_.label(kLabelsC, kLabelCPrinterColumn));
+    const std::u16string& paper = messages_.label(kLabelsC, kLabelCPaperColumn);
     for (int column = 1; column <= PrinterRecord::kPaperSlots; ++column) {
-      insertColumn(grid, column, kPaperColumnWidth, paper + std::to_wstring(column));
+      insertColumn(grid, column, kPaperColumnWidth, paper + fromWide(std::to_wstring(column)));
     }
     return grid;
   }

@@ -1,6 +1,5 @@
 #include "collect/file_name_rules.h"
 
-#include "store/text_codec.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -70,12 +69,6 @@ void applyRulesAfterCollection(DrawingList& list, const FileNameRules& rules,
   if (rules.chg_on != 0) applyFileNameRules(list, rules, labels, firstNewRow);
 }
 
-std::u16string_view firstCharacters(std::u16string_view text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  if (limit > 0 && isHighSurrogate(text[limit - 1]) && isLowSurrogate(text[limit])) --limit;
-  return text.substr(0, limit);
-}
-
 void storeRulesDialog(const RulesDialogValues& values, FileNameRules& rules) {
   rules.ps = values.printerRulesOn ? 1 : 0;
   rules.ds = values.orientationRulesOn ? 1 : 0;
@@ -112,26 +105,10 @@ RulesDialogValues rulesDialogValues(const FileNameRules& rules) {
   return values;
 }
 
-const PrinterRecord* findPrinter(const PrinterTable& table, std::u16string_view name) {
-  for (int i = 0; i < table.count && i < PrinterTable::kMaxPrinters; ++i) {
-    if (table.records[i].name == name) return &table.records[i];
-  }
-  return nullptr;
-}
-
 const PrinterRecord* printerForOpening(const PrinterTable& table, std::u16string_view name) {
   const PrinterRecord* named = findPrinter(table, name);
   if (named != nullptr) return named;
   return table.count > 0 ? &table.records[0] : nullptr;
-}
-
-std::vector<std::u16string_view> paperChoices(const PrinterRecord& printer) {
-  std::vector<std::u16string_view> papers;
-  for (const std::u16string& paper : printer.papers) {
-    if (paper.empty()) break;
-    papers.push_back(paper);
-  }
-  return papers;
 }
 
 void PrinterBoxWatch::remember(int rule, std::u16string_view text) {

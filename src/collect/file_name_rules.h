@@ -15,6 +15,7 @@
 
 #include "list/drawing_list.h"
 #include "printers/printer_table.h"
+#include "script/fixed_text.h"
 #include "store/settings.h"
 #include "store/text_tables.h"
 
@@ -72,23 +73,15 @@ struct RulesDialogValues {
   std::u16string layout, extents, display;
 };
 
-// The first `limit` characters of the text; a surrogate pair that the limit would split
-// is left out whole.
-std::u16string_view firstCharacters(std::u16string_view text, std::size_t limit);
-
 // The dialog's values as the rules hold them: each text cut to its limit, each check box
 // as 1 or 0.
 void storeRulesDialog(const RulesDialogValues& values, FileNameRules& rules);
 // The rules as the dialog shows them: a flag that is not zero checks its box.
 RulesDialogValues rulesDialogValues(const FileNameRules& rules);
 
-// The printer whose name equals `name` exactly, or nullptr.
-const PrinterRecord* findPrinter(const PrinterTable& table, std::u16string_view name);
 // The printer whose papers a rule's paper box lists when the dialog opens: the one named,
 // else the first of the table (nullptr when the table is empty).
 const PrinterRecord* printerForOpening(const PrinterTable& table, std::u16string_view name);
-// The paper names a paper box lists for the printer: in order, up to the first empty one.
-std::vector<std::u16string_view> paperChoices(const PrinterRecord& printer);
 
 // A change in a printer box refreshes that rule's paper box once its text has settled:
 // the first notification marks the rule pending and starts the dialog's timer, later

@@ -28,10 +28,6 @@ std::optional<PickedFiles> parsePickerResult(std::u16string_view result, std::si
   return picked;
 }
 
-std::int32_t pickedImageIndex(std::u16string_view name) {
-  return name.ends_with(u"xf") || name.ends_with(u"XF") ? 1 : 0;
-}
-
 int addPickedFiles(FileSystem& files, DrawingList& list, const ScriptSet& current,
                    const PickedFiles& picked, int position) {
   for (const std::u16string& name : picked.names) {
@@ -39,7 +35,7 @@ int addPickedFiles(FileSystem& files, DrawingList& list, const ScriptSet& curren
     if (!fitsPathBuffer(path)) continue;
     files.listFolder(path, [&](const FolderEntry& entry) {
       list.addDrawingRow(current, entry.name, picked.folder, dateText(entry.lastWrite),
-                         pickedImageIndex(name), position);
+                         drawingImageIndex(name), position);
       ++position;
       return false;
     });

@@ -28,8 +28,6 @@ struct PickedFiles {
 // Nothing when the offset is 260 or more, or lies outside the result.
 std::optional<PickedFiles> parsePickerResult(std::u16string_view result, std::size_t firstNameOffset);
 
-// 1 when the name ends in "xf" or "XF" (a DXF file), else 0.
-std::int32_t pickedImageIndex(std::u16string_view name);
 
 // A row at `position`, `position` + 1, ... for each picked file that still exists: its
 // name as stored on disk, the folder, its date text. A name that no longer exists, or

@@ -141,6 +141,10 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
 
 }  // namespace
 
+std::int32_t drawingImageIndex(std::u16string_view fileName) {
+  return fileName.ends_with(u"xf") || fileName.ends_with(u"XF") ? 1 : 0;
+}
+
 // Columns ------------------------------------------------------------------------------
 
 void DrawingList::rebuildColumns(const ScriptSet& current) {

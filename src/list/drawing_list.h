@@ -33,6 +33,9 @@ struct RowState {
   static constexpr std::uint8_t kFull = kFocused | kSelected | kDropHighlighted;
 };
 
+// A row's image index: 1 for a name that ends in "xf" or "XF" (a DXF drawing), else 0.
+std::int32_t drawingImageIndex(std::u16string_view fileName);
+
 class DrawingList {
  public:
   // Columns --------------------------------------------------------------------------

@@ -94,15 +94,34 @@ bool hasAbPaperSize(std::u16string_view paperName) {
   return false;
 }
 
-bool listPrinterNames(Spooler& spooler, Messages& messages, std::vector<std::u16string>& names) {
-  names.clear();
-  std::vector<SpoolerPrinter> printers;
-  if (!spooler.listPrinters(printers)) {
-    messages.show(kMsgPrintersNotListed);
-    return false;
+std::vector<std::u16string_view> printerNames(const PrinterTable& table) {
+  std::vector<std::u16string_view> names;
+  for (int i = 0; i < table.count && i < PrinterTable::kMaxPrinters; ++i) {
+    names.push_back(table.records[i].name);
   }
-  for (SpoolerPrinter& printer : printers) names.push_back(std::move(printer.name));
-  return true;
+  return names;
+}
+
+const PrinterRecord* findPrinter(const PrinterTable& table, std::u16string_view name) {
+  const PrinterRecord* found = nullptr;
+  for (int i = 0; i < table.count && i < PrinterTable::kMaxPrinters; ++i) {
+    if (table.records[i].name == name) found = &table.records[i];
+  }
+  return found;
+}
+
+const PrinterRecord& paperPrinter(const PrinterTable& table, std::u16string_view name) {
+  const PrinterRecord* named = findPrinter(table, name);
+  return named != nullptr ? *named : table.records[0];
+}
+
+std::vector<std::u16string_view> paperChoices(const PrinterRecord& printer) {
+  std::vector<std::u16string_view> papers;
+  for (const std::u16string& paper : printer.papers) {
+    if (paper.empty()) break;
+    papers.push_back(paper);
+  }
+  return papers;
 }
 
 }  // namespace dovevar

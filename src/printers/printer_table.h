@@ -55,9 +55,18 @@ void printerCheck(PrinterTable& table, Spooler& spooler, const Settings& setting
 // 63 code units.
 bool hasAbPaperSize(std::u16string_view paperName);
 
-// Every printer name the system reports now, beyond the table's 30 too, for a printer
-// box filled directly. The table is not touched. False, after message 28, when the
-// printers cannot be listed.
-bool listPrinterNames(Spooler& spooler, Messages& messages, std::vector<std::u16string>& names);
+// What a printer drop-down lists: the names of the table, in its order. Drop-downs,
+// paper lookups and the table agree on one set of printers, so a chosen printer always
+// finds its own papers.
+std::vector<std::u16string_view> printerNames(const PrinterTable& table);
+
+// The printer whose name equals `name` exactly (case counts); when several do, the last
+// one. Null when none does.
+const PrinterRecord* findPrinter(const PrinterTable& table, std::u16string_view name);
+// The printer whose papers a paper drop-down lists for `name`: the one named, else
+// record 0 (empty when the table is).
+const PrinterRecord& paperPrinter(const PrinterTable& table, std::u16string_view name);
+// The paper names of a printer in order, up to the first empty one.
+std::vector<std::u16string_view> paperChoices(const PrinterRecord& printer);
 
 }  // namespace dovevar

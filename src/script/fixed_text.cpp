@@ -1,5 +1,6 @@
 #include "script/fixed_text.h"
 
+#include "store/text_codec.h"
 
 namespace dovevar {
 
@@ -26,6 +27,16 @@ bool storeIfFits(std::u16string& field, std::u16string_view value, std::size_t c
 
 void storeCut(std::u16string& field, std::u16string_view value, std::size_t capacity) {
   field.assign(cutToCapacity(value, capacity));
+}
+
+std::u16string_view firstCharacters(std::u16string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  if (limit > 0 && isHighSurrogate(text[limit - 1]) && isLowSurrogate(text[limit])) --limit;
+  return text.substr(0, limit);
+}
+
+std::u16string_view cutAtCharacter(std::u16string_view text, std::size_t capacity) {
+  return firstCharacters(untilZero(text), maxLength(capacity));
 }
 
 }  // namespace dovevar

@@ -32,5 +32,12 @@ bool storeIfFits(std::u16string& field, std::u16string_view value, std::size_t c
 // Stores as much of the value as the buffer holds.
 void storeCut(std::u16string& field, std::u16string_view value, std::size_t capacity);
 
+// The first `limit` characters of the text; a surrogate pair that the limit would split
+// is left out whole.
+std::u16string_view firstCharacters(std::u16string_view text, std::size_t limit);
+
+// What a buffer of `capacity` code units keeps of a text typed or chosen by the user: up
+// to its first zero, then as many whole characters as fit.
+std::u16string_view cutAtCharacter(std::u16string_view text, std::size_t capacity);
 
 }  // namespace dovevar

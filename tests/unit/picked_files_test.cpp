@@ -49,13 +49,13 @@ TEST(PickerResult, AFirstNameAtOffset260OrBeyondGivesNothing) {
 }
 
 TEST(PickerResult, ImageIndexOneOnlyForXfOrXFAtTheEnd) {
-  EXPECT_EQ(pickedImageIndex(u"a.dxf"), 1);
-  EXPECT_EQ(pickedImageIndex(u"A.DXF"), 1);
-  EXPECT_EQ(pickedImageIndex(u"a.Dxf"), 1);
-  EXPECT_EQ(pickedImageIndex(u"a.dXF"), 1);
-  EXPECT_EQ(pickedImageIndex(u"a.dxF"), 0);
-  EXPECT_EQ(pickedImageIndex(u"a.dwg"), 0);
-  EXPECT_EQ(pickedImageIndex(u"f"), 0);
+  EXPECT_EQ(drawingImageIndex(u"a.dxf"), 1);
+  EXPECT_EQ(drawingImageIndex(u"A.DXF"), 1);
+  EXPECT_EQ(drawingImageIndex(u"a.Dxf"), 1);
+  EXPECT_EQ(drawingImageIndex(u"a.dXF"), 1);
+  EXPECT_EQ(drawingImageIndex(u"a.dxF"), 0);
+  EXPECT_EQ(drawingImageIndex(u"a.dwg"), 0);
+  EXPECT_EQ(drawingImageIndex(u"f"), 0);
 }
 
 // ---- Rows of the picked files ------------------------------------------------------------

@@ -92,3 +92,18 @@
 #define IDC_FOLDER_SELECT_CURRENT 1501
 #define IDC_FOLDER_SELECT_READ 1001
 #define IDC_FOLDER_SELECT_LIST 904
+
+// Dialog 6: the line edit dialog; its fields are made at run time, ids 500 + item for a
+// text box and 2500 + item for a drop-down.
+#define IDD_LINE_EDIT 6
+#define IDC_LINE_EDIT_OK 1001
+#define IDC_LINE_EDIT_CANCEL 1002
+
+// Dialog 8: the search strip.
+#define IDD_SEARCH 8
+#define IDC_SEARCH_TEXT 1401
+#define IDC_SEARCH_GO 1001
+
+// The in-place cell editors over the Drawing list.
+#define IDC_CELL_TEXT_BOX 951
+#define IDC_CELL_DROP_DOWN 952

@@ -82,6 +82,21 @@ constexpr std::array kCommands = {
 
 std::span<const Command> commandTable() { return kCommands; }
 
+int addedRowCount(Operation operation) {
+  switch (operation) {
+    case Operation::kAddRows1:
+      return 1;
+    case Operation::kAddRows5:
+      return 5;
+    case Operation::kAddRows10:
+      return 10;
+    case Operation::kAddRows50:
+      return 50;
+    default:
+      return 0;
+  }
+}
+
 const Command* findCommand(int id) {
   const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                   [id](const Command& command) { return command.id == id; });

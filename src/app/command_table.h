@@ -82,6 +82,9 @@ struct Command {
 
 std::span<const Command> commandTable();
 
+// How many rows an add-rows operation appends: 1, 5, 10 or 50; 0 for any other.
+int addedRowCount(Operation operation);
+
 // The command of an id, or null: ids not in the table get the default handling.
 const Command* findCommand(int id);
 

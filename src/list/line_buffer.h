@@ -22,6 +22,9 @@ struct LineBuffer {
   std::u16string_view at(int cell) const;
 };
 
+// What the line edit dialog is opened for; it picks its title by it.
+enum class LineEditPurpose { kEditRow = 0, kEditColumn = 1, kInitialValues = 2 };
+
 // The columns of a set's active run: its items with a non-zero display mode, counted from
 // 0 in item order up to the first item not in use.
 int activeRunColumnCount(const ScriptSet& set);

@@ -1,6 +1,7 @@
 #include "list/line_edit_form.h"
 
 #include "script/fixed_text.h"
+#include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
@@ -71,6 +72,23 @@ std::vector<std::vector<std::u16string>> lineEditChoices(const ScriptSet& set, c
   }
   return lists;
 }
+
+std::u16string lineEditTitle(const TextTables& texts, int language, LineEditPurpose purpose,
+                             std::u16string_view setTitle) {
+  switch (purpose) {
+    case LineEditPurpose::kEditRow:
+      return texts.label(kLabelsC, kLabelCEditRowsTitle, language);
+    case LineEditPurpose::kEditColumn:
+      return texts.label(kLabelsC, kLabelCEditColumnsTitle, language);
+    case LineEditPurpose::kInitialValues:
+      break;
+  }
+  std::u16string title = texts.label(kLabelsC, kLabelCInitialValuesTitle, language);
+  if (const std::size_t at = title.find(u"%s"); at != std::u16string::npos) title.replace(at, 2, setTitle);
+  return title;
+}
+
+void LinePrinterWatch::remember(std::u16string_view text) { seen_.assign(cutAtCharacter(text, kTextCapacity)); }
 
 bool LinePrinterWatch::notify() {
   if (pending_) return false;

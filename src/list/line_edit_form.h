@@ -12,6 +12,7 @@
 #include "list/line_buffer.h"
 #include "printers/printer_table.h"
 #include "script/script_sets.h"
+#include "store/text_tables.h"
 
 namespace dovevar {
 
@@ -45,6 +46,11 @@ std::vector<std::vector<std::u16string>> lineEditChoices(const ScriptSet& set, c
                                                          const LineBuffer& buffer,
                                                          const ChoiceSources& sources);
 
+// The dialog's title by its purpose: label C036, C037, or C038 with the set's title in
+// place of its "%s".
+std::u16string lineEditTitle(const TextTables& texts, int language, LineEditPurpose purpose,
+                             std::u16string_view setTitle);
+
 // The printer control's text settles before the paper control follows it: the first
 // notification starts the dialog's 500 ms timer, and the timer compares the text with
 // the one seen last. The text seen last outlives the dialog.
@@ -54,6 +60,8 @@ class LinePrinterWatch {
   static constexpr unsigned kTimerMs = 500;
   static constexpr std::size_t kTextCapacity = 256;
 
+  // The text the printer control opens with: only a change from it refills the papers.
+  void remember(std::u16string_view text);
   // A notification from the printer control: true when it should start the timer.
   bool notify();
   bool pending() const { return pending_; }

@@ -15,9 +15,6 @@
 
 namespace dovevar {
 
-// What the line edit dialog is opened for; it picks its title by it.
-enum class LineEditPurpose { kEditRow = 0, kEditColumn = 1, kInitialValues = 2 };
-
 // The state the commands keep from start-up to exit.
 struct ListEditState {
   LineBuffer buffer;

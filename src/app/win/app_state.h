@@ -7,6 +7,9 @@
 
 #include "collect/folder_select.h"
 #include "list/drawing_list.h"
+#include "list/line_edit_form.h"
+#include "list/list_editing.h"
+#include "list/win/cell_editor_view.h"
 #include "list/win/drawing_list_view.h"
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_processes.h"
@@ -40,6 +43,9 @@ struct AppState {
   ScriptSetTable scriptSets;
   DrawingList list;
   DrawingListView listView{list};
+  CellEditorView cellEditor{list, listView};
+  ListEditState listEdit;         // the line buffer and the search history
+  LinePrinterWatch lineEditWatch; // the line edit dialog's printer text seen last
   PrinterTable printers;
   std::u16string rememberedListPath;  // the List file last chosen for loading
   int firstNewRow = 0;                // the row count before a folder-select dialog

@@ -15,6 +15,7 @@
 #include "collect/win/folder_select_dialog.h"
 #include "collect/win/win_collection_dialogs.h"
 #include "list/list_file.h"
+#include "list/win/win_list_edit_dialogs.h"
 #include "printers/win/printer_list_dialog.h"
 #include "script/run_script.h"
 #include "script/script_set_file.h"
@@ -91,6 +92,22 @@ void MainCommands::collect(std::optional<int> (DrawingCollection::*command)(cons
   if (const std::optional<int> firstNewRow = (collection.*command)(currentSet(), type)) {
     applyRulesAfterCollecting(*firstNewRow);
   }
+}
+
+ChoiceSources choiceSources(AppState& app) {
+  return {app.printers, app.files, app.settings.ctb_file};
+}
+
+template <typename Command>
+void MainCommands::editList(Command command) {
+  const ChoiceSources sources = choiceSources(app_);
+  const LineEditContext context{app_.instance, app_.mainWindow, app_.editorFont, currentSet(),
+                                sources,       app_.messages,   app_.texts,      app_.settings.moji_type,
+                                app_.lineEditWatch};
+  WinListEditDialogs dialogs(context);
+  ListEditing editing(app_.list, currentScriptSet(app_.scriptSets, app_.settings.scrpit_type), app_.listEdit,
+                      dialogs, app_.messages);
+  command(editing);
 }
 
 void MainCommands::run(Operation operation) {
@@ -199,6 +216,39 @@ void MainCommands::run(Operation operation) {
       runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler,
                            app_.settings, app_.texts);
       return;
+    case Operation::kSearchList:
+      editList([](ListEditing& editing) { editing.search(); });
+      break;
+    case Operation::kEditRow:
+      editList([](ListEditing& editing) { editing.editRow(); });
+      break;
+    case Operation::kEditColumn:
+      editList([](ListEditing& editing) { editing.editColumn(); });
+      break;
+    case Operation::kCopyRow:
+      editList([](ListEditing& editing) { editing.copyRow(); });
+      break;
+    case Operation::kPasteRow:
+      editList([](ListEditing& editing) { editing.pasteRow(); });
+      break;
+    case Operation::kAddRows1:
+    case Operation::kAddRows5:
+    case Operation::kAddRows10:
+    case Operation::kAddRows50:
+      editList([operation](ListEditing& editing) { editing.addRows(addedRowCount(operation)); });
+      break;
+    case Operation::kMoveRowDown:
+      editList([](ListEditing& editing) { editing.moveRow(+1); });
+      break;
+    case Operation::kMoveRowUp:
+      editList([](ListEditing& editing) { editing.moveRow(-1); });
+      break;
+    case Operation::kLayoutSerialNumbers:
+      editList([](ListEditing& editing) { editing.numberLayouts(); });
+      break;
+    case Operation::kInitialValues:
+      editList([](ListEditing& editing) { editing.editInitialValues(); });
+      break;
     default:
       // Operations of the subsystems still to come: their commands do nothing yet.
       return;

@@ -33,6 +33,9 @@ class MainCommands : public CommandHost {
   template <typename Type>
   void collect(std::optional<int> (DrawingCollection::*command)(const ScriptSet&, Type), Type type);
   void applyRulesAfterCollecting(int firstNewRow);
+  // Runs a list editing command with the dialogs of the current language.
+  template <typename Command>
+  void editList(Command command);
 
   AppState& app_;
 };

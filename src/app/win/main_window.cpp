@@ -13,13 +13,22 @@ namespace {
 
 constexpr int kListId = 300;
 
-// A right click on a cell: with printers ready the cell editor opens on the first
-// selected row; before that, the user is told and the printer table is built.
-void onListRightClick(AppState& app) {
+// A right click on a cell: with printers ready the cell editor opens over the clicked
+// column of the first selected row; before that, the user is told and the printer table
+// is built.
+void onListRightClick(AppState& app, const NMITEMACTIVATE* click) {
   if (!app.printers.ready) {
     app.messages.show(kMsgPrintersNotReady);
     buildPrinterTable(app.printers, app.spooler, app.settings, app.messages);
+    return;
   }
+  LVHITTESTINFO hit = {};
+  hit.pt = click->ptAction;
+  SendMessageW(app.listView.window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  if (hit.iSubItem < 0) return;
+  const ChoiceSources sources{app.printers, app.files, app.settings.ctb_file};
+  app.cellEditor.open(app.mainWindow, app.editorFont,
+                      currentScriptSet(app.scriptSets, app.settings.scrpit_type), hit.iSubItem, sources);
 }
 
 LRESULT onNotify(AppState& app, NMHDR* header) {
@@ -35,9 +44,10 @@ LRESULT onNotify(AppState& app, NMHDR* header) {
       return 0;
     }
     case NM_RCLICK:
-      onListRightClick(app);
+      onListRightClick(app, reinterpret_cast<NMITEMACTIVATE*>(header));
       return 0;
     case NM_CLICK:
+      app.cellEditor.onListClick();
       app.list.normaliseSelection();
       app.listView.showRows();
       return 0;
@@ -72,12 +82,16 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       onPaint(*app, window);
       return 0;
     case WM_COMMAND: {
+      if (app->cellEditor.onCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
+      // A command never runs under an open editor: what it reads is stored first.
+      if (findCommand(LOWORD(wParam)) != nullptr) app->cellEditor.close();
       MainCommands commands(*app);
       if (dispatchCommand(LOWORD(wParam), commands)) return 0;
       break;
     }
     case WM_TIMER:
       if (wParam == kRunTimerId) runTimerStep(*app);
+      if (wParam == CellEditorView::kCommitTimerId) app->cellEditor.onCommitTimer(window, app->printers);
       return 0;
     case WM_NOTIFY:
       return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));

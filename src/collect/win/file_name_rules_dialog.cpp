@@ -64,14 +64,6 @@ constexpr std::array kWordEdits = {
     WordEdit{IDC_RULE_DISPLAY_SEARCH, &RulesDialogValues::display},
 };
 
-// Emptying a combo box's list also empties its edit, so its text is set afterwards.
-void fillComboBox(HWND box, const std::vector<std::u16string_view>& texts) {
-  SendMessageW(box, CB_RESETCONTENT, 0, 0);
-  for (std::u16string_view text : texts) {
-    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
-  }
-}
-
 class FileNameRulesDialog : public DialogBase {
  public:
   FileNameRulesDialog(FileNameRules& rules, const PrinterTable& printers, const Messages& messages)
@@ -131,12 +123,11 @@ class FileNameRulesDialog : public DialogBase {
     for (const CheckBox& box : kCheckBoxes) {
       CheckDlgButton(window(), box.control, values.*box.value ? BST_CHECKED : BST_UNCHECKED);
     }
-    std::vector<std::u16string_view> printerNames;
-    for (int i = 0; i < printers_.count; ++i) printerNames.push_back(printers_.records[i].name);
+    const std::vector<std::u16string_view> names = printerNames(printers_);
     for (int rule = 0; rule < kPrinterRuleCount; ++rule) {
       setControlText(item(IDC_RULE_SEARCH_0 + rule), values.search[rule]);
       HWND printerBox = item(IDC_RULE_PRINTER_0 + rule);
-      fillComboBox(printerBox, printerNames);
+      fillComboBox(printerBox, names);
       setControlText(printerBox, values.printer[rule]);
       showPapers(rule, printerForOpening(printers_, values.printer[rule]), values.paper[rule]);
       watch_.remember(rule, controlText(printerBox));

@@ -20,8 +20,10 @@ UINT modelToView(std::uint8_t state) {
 }  // namespace
 
 bool DrawingListView::create(HWND parent, HINSTANCE instance) {
+  // Clipped by its siblings: the cell editors lie over it and must not be painted over.
   window_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                            WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 40, 100, 100,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_REPORT | LVS_OWNERDATA,
+                            0, 40, 100, 100,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance,
                             nullptr);
   if (window_ == nullptr) return false;

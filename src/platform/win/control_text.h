@@ -23,4 +23,14 @@ inline void setControlText(HWND control, std::u16string_view text) {
   SetWindowTextW(control, toWide(text).c_str());
 }
 
+// Replaces a combo box's list. Emptying the list also empties its edit, so its text is
+// set afterwards.
+template <typename Texts>
+void fillComboBox(HWND box, const Texts& texts) {
+  SendMessageW(box, CB_RESETCONTENT, 0, 0);
+  for (std::u16string_view text : texts) {
+    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+  }
+}
+
 }  // namespace dovevar::win

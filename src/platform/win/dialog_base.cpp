@@ -32,6 +32,8 @@ INT_PTR CALLBACK DialogBase::procedure(HWND window, UINT message, WPARAM wParam,
     case WM_TIMER:
       dialog->onTimer(wParam);
       return TRUE;
+    case WM_PAINT:
+      return dialog->onPaint() ? TRUE : FALSE;
     default:
       return FALSE;
   }

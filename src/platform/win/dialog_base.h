@@ -20,6 +20,8 @@ class DialogBase {
   virtual bool onCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
   virtual LRESULT onNotify(NMHDR* /*header*/) { return 0; }
   virtual void onTimer(UINT_PTR /*id*/) {}
+  // WM_PAINT; gives true when the dialog painted, false for the default painting.
+  virtual bool onPaint() { return false; }
   // The close box and Escape: ends with IDCANCEL unless overridden.
   virtual void onCancel() { end(IDCANCEL); }
   // The close box alone, before the dialog turns it into the IDCANCEL that Escape sends

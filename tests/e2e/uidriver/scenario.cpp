@@ -580,6 +580,31 @@ class Runner {
           },
           failure, L"no box or dialog but the current one");
     }
+    if (verb == L"use-main-window") {
+      // The main window's own controls (the cell editors) become the current dialog's.
+      dialog_ = mainWindow();
+      if (dialog_ == nullptr) failure = L"no main window";
+      return dialog_ != nullptr;
+    }
+    if (verb == L"expect-control" || verb == L"expect-no-control") {
+      // expect-control ID [TEXT]: the current dialog has the control (showing TEXT);
+      // expect-no-control ID: it has none (any more).
+      if (!needArguments(w, 1, failure)) return false;
+      if (dialog_ == nullptr || !IsWindow(dialog_)) {
+        failure = L"no current dialog";
+        return false;
+      }
+      const bool wanted = verb == L"expect-control";
+      return poll(
+          [&](std::wstring& saw) {
+            HWND control = GetDlgItem(dialog_, toNumber(w[1]));
+            if (control == nullptr) return (saw = L"no control " + w[1]), !wanted;
+            saw = L"control " + w[1] + L" showing " + quoted(Target::windowText(control));
+            return wanted && (w.size() < 3 || Target::windowText(control) == w[2]);
+          },
+          failure, wanted ? L"control " + w[1] + (w.size() > 2 ? L" showing " + quoted(w[2]) : L"")
+                          : L"no control " + w[1]);
+    }
     if (verb == L"expect-text") {
       if (!needArguments(w, 2, failure)) return false;
       HWND control = dialogControl(w[1], failure);

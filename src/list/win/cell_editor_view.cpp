@@ -1,0 +1,108 @@
+#include "list/win/cell_editor_view.h"
+
+#include <commctrl.h>
+
+#include "platform/win/control_text.h"
+#include "resource.h"
+
+namespace dovevar::win {
+namespace {
+
+constexpr int kTextBoxHeight = 16;
+constexpr int kDropDownHeight = 80;  // with its list dropped
+
+HWND createEditor(HWND parent, const CellEditor::Opening& opening, RECT place) {
+  const bool textBox = opening.kind == CellEditor::State::kTextBox;
+  const DWORD style = textBox ? WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
+                              : WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+  const int id = textBox ? IDC_CELL_TEXT_BOX : IDC_CELL_DROP_DOWN;
+  return CreateWindowExW(0, textBox ? L"EDIT" : L"COMBOBOX", L"", style, place.left, place.top,
+                         place.right - place.left, textBox ? kTextBoxHeight : kDropDownHeight, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+}
+
+}  // namespace
+
+void CellEditorView::open(HWND mainWindow, HFONT font, const ScriptSet& current, int column,
+                          const ChoiceSources& sources) {
+  close();
+  HWND list = view_.window();
+  const int row = list_.nextSelectedRow(-1);
+  RECT place = {};
+  place.left = LVIR_BOUNDS;
+  if (row < 0 || SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place)) == FALSE) return;
+  const std::optional<CellEditor::Opening> opening = editor_.open(list_, current, column, sources);
+  if (!opening) return;
+  view_.showRows();
+
+  // Over the cell, in the main window's client area.
+  for (int c = 0; c < column; ++c) place.left += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, c, 0));
+  place.right = place.left + static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+  MapWindowPoints(list, mainWindow, reinterpret_cast<POINT*>(&place), 2);
+
+  control_ = createEditor(mainWindow, *opening, place);
+  SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (opening->kind == CellEditor::State::kTextBox) {
+    SendMessageW(control_, EM_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
+  } else {
+    fillComboBox(control_, opening->choices);
+    SendMessageW(control_, CB_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
+  }
+  setControlText(control_, opening->text);
+  // The editor lies over the list: the list goes below it so that it cannot paint over it.
+  SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(control_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetFocus(control_);
+}
+
+void CellEditorView::destroyControl() {
+  HWND control = control_;
+  control_ = nullptr;  // destroying it sends a focus loss, which finds nothing open
+  const bool hadFocus = GetFocus() == control || IsChild(control, GetFocus());
+  DestroyWindow(control);
+  if (hadFocus) SetFocus(view_.window());
+  view_.showRows();
+}
+
+bool CellEditorView::onCommand(HWND mainWindow, int id, int code) {
+  if (id == IDC_CELL_TEXT_BOX) {
+    if (code == EN_KILLFOCUS && control_ != nullptr && editor_.state() == CellEditor::State::kTextBox) {
+      editor_.commitText(list_, controlText(control_));
+      destroyControl();
+    }
+    return true;
+  }
+  if (id == IDC_CELL_DROP_DOWN) {
+    if (code == CBN_SELCHANGE) SetTimer(mainWindow, kCommitTimerId, kCommitDelayMs, nullptr);
+    if (code == CBN_KILLFOCUS) onListClick();
+    return true;
+  }
+  return false;
+}
+
+void CellEditorView::onCommitTimer(HWND mainWindow, const PrinterTable& printers) {
+  KillTimer(mainWindow, kCommitTimerId);
+  // A drop-down cancelled before the timer has nothing left to commit.
+  if (control_ == nullptr || editor_.state() != CellEditor::State::kDropDown) return;
+  editor_.commitDropDown(list_, controlText(control_), printers);
+  destroyControl();
+}
+
+void CellEditorView::onListClick() {
+  if (control_ == nullptr || editor_.state() != CellEditor::State::kDropDown) return;
+  editor_.cancel(list_);
+  destroyControl();
+}
+
+void CellEditorView::close() {
+  if (control_ == nullptr) return;
+  if (editor_.state() == CellEditor::State::kTextBox) {
+    editor_.commitText(list_, controlText(control_));
+    destroyControl();
+  } else {
+    onListClick();
+  }
+}
+
+}  // namespace dovevar::win

@@ -634,7 +634,14 @@ class Runner {
     if (verb == L"set-edit") {
       if (!needArguments(w, 2, failure)) return false;
       HWND edit = dialogControl(w[1], failure);
-      return edit != nullptr && Target::setWindowText(edit, w[2]);
+      if (edit == nullptr || !Target::setWindowText(edit, w[2])) return false;
+      // A combo box tells its owner of typing, which setting its text does not.
+      wchar_t className[32] = {};
+      GetClassNameW(edit, className, 32);
+      if (_wcsicmp(className, L"ComboBox") == 0) {
+        PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_EDITCHANGE), reinterpret_cast<LPARAM>(edit));
+      }
+      return true;
     }
     if (verb == L"select-combo") {
       if (!needArguments(w, 2, failure)) return false;

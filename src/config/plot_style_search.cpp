@@ -7,6 +7,13 @@
 namespace dovevar {
 namespace {
 
+// A text without a backslash stays whole.
+std::u16string cadFolder(std::u16string_view cadExecutable) {
+  const std::size_t slash = cadExecutable.rfind(u'\\');
+  if (slash == std::u16string_view::npos || slash == 0) return std::u16string(cadExecutable);
+  return std::u16string(cadExecutable.substr(0, slash));
+}
+
 bool isDotEntry(std::u16string_view name) { return name == u"." || name == u".."; }
 
 // Appends the subfolders of table[position] while the table has room. A subfolder whose
@@ -41,12 +48,6 @@ bool holdsPlotStyle(FileSystem& files, const std::u16string& folder) {
 }
 
 }  // namespace
-
-std::u16string cadFolder(std::u16string_view cadExecutable) {
-  const std::size_t slash = cadExecutable.rfind(u'\\');
-  if (slash == std::u16string_view::npos || slash == 0) return std::u16string(cadExecutable);
-  return std::u16string(cadExecutable.substr(0, slash));
-}
 
 bool findPlotStyleFolder(FileSystem& files, UiPort& ui, Settings& settings) {
   std::vector<std::u16string> table{cadFolder(settings.autocad_file)};

@@ -19,11 +19,8 @@ inline constexpr std::size_t kPlotStyleFolderLimit = 500;
 inline constexpr std::u16string_view kFolderLimitTitle = u"エラー";
 inline constexpr std::u16string_view kFolderLimitText = u"指定のテーブル量を超えました。";
 
-// The folder of the CAD executable: `autocad_file` cut before its last backslash (one
-// in the first position does not count); a text without one stays whole.
-std::u16string cadFolder(std::u16string_view cadExecutable);
-
-// Lists the CAD folder and its subfolders breadth first, up to 500 folders (the
+// Lists the CAD folder (`autocad_file` cut before its last backslash, one in the first
+// position not counting) and its subfolders breadth first, up to 500 folders (the
 // "エラー" box when the limit is reached), then takes the first of them, in that order,
 // holding a file whose name ends in ".ctb" as `ctb_file`. A CAD folder that begins with
 // "c:" (the set-up's placeholder "c:\*.exe") is searched alone, without its subfolders.

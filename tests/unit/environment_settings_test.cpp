@@ -48,13 +48,7 @@ TEST_F(EnvironmentDialog, OpensWithTheSettingsAndStoresThemBackUnchanged) {
   EXPECT_TRUE(values.paperAbOnly);
   EXPECT_FALSE(values.noProhibitedWarning);
   storeEnvironment(values, settings);
-  EXPECT_EQ(settings.autocad_file, before.autocad_file);
-  EXPECT_EQ(settings.ctb_file, before.ctb_file);
-  EXPECT_EQ(settings.temp_file, before.temp_file);
-  EXPECT_EQ(settings.end_file_dwg, before.end_file_dwg);
-  EXPECT_EQ(settings.prohibition_print, before.prohibition_print);
-  EXPECT_EQ(settings.print_paper_ab, 1);
-  EXPECT_EQ(settings.prohibition_plmode, 0);
+  EXPECT_TRUE(settings == before);
 }
 
 TEST_F(EnvironmentDialog, EighteenRegisteredNamesKeepTheFirstSixteen) {

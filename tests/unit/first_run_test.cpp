@@ -137,9 +137,15 @@ TEST_F(FirstRun, ACancelledFolderBrowserLeavesThePlotStyleFolderAsItWas) {
 
 TEST(FirstRunDefaults, ResetTheRulesPrintersAndRecentFoldersButKeepFavouritesAndLanguage) {
   Settings settings;
-  settings.scrpit_type = 7;
-  settings.moji_type = kKorean;
   settings.file_folder = u"C:\\plans";
+  settings.file_folder_set[2][4] = u"C:\\favourite";
+  settings.moji_type = kKorean;
+  Settings expected = settings;
+  expected.temp_file = u"C:\\settings\\atcprint.scr";
+  expected.end_file_dwg = u"C:\\settings\\endfile.dwg";
+  expected.print_paper_ab = 1;
+
+  settings.scrpit_type = 7;
   settings.file_set.ps = 1;
   settings.file_set.chg_on = 1;
   settings.file_set.fp_ps[3].printer = u"Plotter";
@@ -147,30 +153,8 @@ TEST(FirstRunDefaults, ResetTheRulesPrintersAndRecentFoldersButKeepFavouritesAnd
   settings.prohibition_print[15] = u"Fax";
   settings.prohibition_plmode = 1;
   settings.file_folder_tbl[3][19] = u"C:\\old";
-  settings.file_folder_set[2][4] = u"C:\\favourite";
   applyFirstRunDefaults(settings, u"C:\\settings");
-
-  Settings expected;
-  expected.temp_file = u"C:\\settings\\atcprint.scr";
-  expected.end_file_dwg = u"C:\\settings\\endfile.dwg";
-  expected.print_paper_ab = 1;
-  expected.moji_type = kKorean;
-  expected.file_folder = u"C:\\plans";
-  expected.file_folder_set[2][4] = u"C:\\favourite";
-  EXPECT_EQ(settings.scrpit_type, expected.scrpit_type);
-  EXPECT_EQ(settings.file_set.ps, 0);
-  EXPECT_EQ(settings.file_set.chg_on, 0);
-  EXPECT_EQ(settings.file_set.fp_ps[3].printer, u"");
-  EXPECT_EQ(settings.file_set.search_s3, u"");
-  EXPECT_EQ(settings.prohibition_print, expected.prohibition_print);
-  EXPECT_EQ(settings.prohibition_plmode, 0);
-  EXPECT_EQ(settings.print_paper_ab, 1);
-  EXPECT_EQ(settings.file_folder_tbl, expected.file_folder_tbl);
-  EXPECT_EQ(settings.file_folder_set, expected.file_folder_set);
-  EXPECT_EQ(settings.moji_type, kKorean);
-  EXPECT_EQ(settings.file_folder, expected.file_folder);
-  EXPECT_EQ(settings.temp_file, expected.temp_file);
-  EXPECT_EQ(settings.end_file_dwg, expected.end_file_dwg);
+  EXPECT_TRUE(settings == expected);
 }
 
 }  // namespace

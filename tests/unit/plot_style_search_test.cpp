@@ -24,13 +24,6 @@ struct PlotStyleSearch : ::testing::Test {
   bool search() { return findPlotStyleFolder(files, ui, settings); }
 };
 
-TEST(CadFolder, IsTheExecutablesPathCutBeforeItsLastBackslash) {
-  EXPECT_EQ(cadFolder(u"C:\\App\\CAD\\cad.exe"), u"C:\\App\\CAD");
-  EXPECT_EQ(cadFolder(u"c:\\*.exe"), u"c:");
-  EXPECT_EQ(cadFolder(u"\\cad.exe"), u"\\cad.exe");  // a leading backslash does not count
-  EXPECT_EQ(cadFolder(u"cad.exe"), u"cad.exe");
-}
-
 TEST_F(PlotStyleSearch, FindsTheStylesFolderDeepBelowTheCadFolder) {
   files.addFolder(u"C:\\App\\CAD\\Fonts");
   files.addFile(u"C:\\App\\CAD\\Support\\Styles", u"monochrome.ctb");

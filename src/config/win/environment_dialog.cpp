@@ -16,25 +16,21 @@
 namespace dovevar::win {
 namespace {
 
-struct Caption {
-  int control;
-  int labelD;
-};
 constexpr std::array kCaptions = {
-    Caption{IDC_ENV_PATHS_GROUP, kLabelDPathsGroup},
-    Caption{IDC_ENV_CAD_HEADING, kLabelDCadExecutableHeading},
-    Caption{IDC_ENV_PLOT_STYLE_HEADING, kLabelDPlotStyleFolderHeading},
-    Caption{IDC_ENV_RUN_SCRIPT_HEADING, kLabelDRunScriptHeading},
-    Caption{IDC_ENV_END_DRAWING_HEADING, kLabelDEndDrawingHeading},
-    Caption{IDC_ENV_PRINTERS_GROUP, kLabelDProhibitedPrintersGroup},
-    Caption{IDC_ENV_PRINTER_NAME_HEADING, kLabelDPrinterNameHeading},
-    Caption{IDC_ENV_REGISTER_PRINTER, kLabelDRegister},
-    Caption{IDC_ENV_DELETE_PRINTER, kLabelDDeletePrinter},
-    Caption{IDC_ENV_NO_PROHIBITED_WARNING, kLabelDNoProhibitedWarning},
-    Caption{IDC_ENV_PAPER_GROUP, kLabelDPaperSizesGroup},
-    Caption{IDC_ENV_PAPER_AB, kLabelDPaperAbOnly},
-    Caption{IDC_ENV_OK, kLabelDOk},
-    Caption{IDC_ENV_CANCEL, kLabelDCancel},
+    ControlCaption{IDC_ENV_PATHS_GROUP, kLabelDPathsGroup},
+    ControlCaption{IDC_ENV_CAD_HEADING, kLabelDCadExecutableHeading},
+    ControlCaption{IDC_ENV_PLOT_STYLE_HEADING, kLabelDPlotStyleFolderHeading},
+    ControlCaption{IDC_ENV_RUN_SCRIPT_HEADING, kLabelDRunScriptHeading},
+    ControlCaption{IDC_ENV_END_DRAWING_HEADING, kLabelDEndDrawingHeading},
+    ControlCaption{IDC_ENV_PRINTERS_GROUP, kLabelDProhibitedPrintersGroup},
+    ControlCaption{IDC_ENV_PRINTER_NAME_HEADING, kLabelDPrinterNameHeading},
+    ControlCaption{IDC_ENV_REGISTER_PRINTER, kLabelDRegister},
+    ControlCaption{IDC_ENV_DELETE_PRINTER, kLabelDDeletePrinter},
+    ControlCaption{IDC_ENV_NO_PROHIBITED_WARNING, kLabelDNoProhibitedWarning},
+    ControlCaption{IDC_ENV_PAPER_GROUP, kLabelDPaperSizesGroup},
+    ControlCaption{IDC_ENV_PAPER_AB, kLabelDPaperAbOnly},
+    ControlCaption{IDC_ENV_OK, kLabelDOk},
+    ControlCaption{IDC_ENV_CANCEL, kLabelDCancel},
 };
 
 // The edit of each path, in PathField order, and the button that picks it.
@@ -57,7 +53,7 @@ class EnvironmentDialog : public DialogBase {
  protected:
   void onInit() override {
     setCaption(window(), messages_, kLabelDEnvironmentCaption);
-    for (const Caption& caption : kCaptions) setItemText(window(), caption.control, messages_, caption.labelD);
+    setItemTexts(window(), messages_, kCaptions);
     show(environmentValues(settings_));
   }
 

@@ -16,6 +16,7 @@ struct PrinterPaperRule {
   std::u16string search;
   std::u16string printer;
   std::u16string paper;
+  bool operator==(const PrinterPaperRule&) const = default;
 };
 
 // The file-name rules: words looked for in a drawing's file name and what they set.
@@ -28,6 +29,7 @@ struct FileNameRules {
   uint16_t ss = 0;  // plot-area rule on
   std::u16string search_s1, search_s2, search_s3;
   uint16_t chg_on = 0;  // apply the rules to new rows after every collection
+  bool operator==(const FileNameRules&) const = default;
 };
 
 struct Settings {
@@ -52,6 +54,7 @@ struct Settings {
   int32_t prohibition_plmode = 0;  // prohibited printers are left out silently
   std::array<std::array<std::u16string, kRecentFolders>, kCollectionKinds> file_folder_tbl;
   std::array<std::array<std::u16string, kFavouriteFolders>, kCollectionKinds> file_folder_set;
+  bool operator==(const Settings&) const = default;
 };
 
 // Every text empty, every number 0.

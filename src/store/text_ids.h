@@ -18,6 +18,9 @@ inline constexpr int kMsgSetupBeforeCadPicker = 52;
 inline constexpr int kMsgSetupBeforeEnvironment = 53;
 inline constexpr int kMsgSetupNoPlotStyleFolder = 54;
 
+// Environment dialog.
+inline constexpr int kMsgPathTooLong = 64;
+
 // Collecting drawings.
 inline constexpr int kMsgFolderHasNoDrawings = 2;
 inline constexpr int kMsgFolderSelectNothingAdded = 22;
@@ -97,7 +100,7 @@ inline constexpr std::array kUsedMessages = {
     kMsgAskReplaceExportFile, kMsgTransferFinished, kMsgSetupBeforeCadPicker,
     kMsgSetupBeforeEnvironment, kMsgSetupNoPlotStyleFolder, kMsgListPathNotLst,
     kMsgNoLayoutColumn, kMsgScriptSetLacksPathItems, kMsgRunScriptLineTooLong,
-    kMsgRunScriptPathTooLong,
+    kMsgRunScriptPathTooLong, kMsgPathTooLong,
 };
 
 // The messages shown as Yes/No questions (kind 1).

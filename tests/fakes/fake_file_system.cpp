@@ -125,9 +125,11 @@ void FakeFileSystem::addFolder(const std::u16string& path, std::uint32_t attribu
   listing.push_back({{u"..", FileAttributes::kDirectory, {}}, {}});
   const std::u16string parent = parentOf(folder);
   if (parent.empty()) return;
-  addFolder(parent);
   std::u16string name = path;
   while (!name.empty() && name.back() == u'\\') name.pop_back();
+  // The folders above keep the case the path gives them.
+  const std::u16string above = name.substr(0, name.rfind(u'\\') + 1);
+  addFolder(key(above) == parent ? above : parent);
   name = name.substr(name.rfind(u'\\') + 1);
   folders_[parent].push_back({{name, attributes, lastWrite}, {}});
 }

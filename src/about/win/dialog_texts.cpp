@@ -14,4 +14,8 @@ void setItemText(HWND dialog, int item, const Messages& messages, int labelD) {
   if (!text.empty()) SetDlgItemTextW(dialog, item, toWide(text).c_str());
 }
 
+void setItemTexts(HWND dialog, const Messages& messages, std::span<const ControlCaption> captions) {
+  for (const ControlCaption& caption : captions) setItemText(dialog, caption.control, messages, caption.labelD);
+}
+
 }  // namespace dovevar::win

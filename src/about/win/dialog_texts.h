@@ -5,11 +5,20 @@
 
 #include <windows.h>
 
+#include <span>
+
 #include "store/messages.h"
 
 namespace dovevar::win {
 
 void setCaption(HWND dialog, const Messages& messages, int labelD);
 void setItemText(HWND dialog, int item, const Messages& messages, int labelD);
+
+// A control and the label of the second table that captions it.
+struct ControlCaption {
+  int control;
+  int labelD;
+};
+void setItemTexts(HWND dialog, const Messages& messages, std::span<const ControlCaption> captions);
 
 }  // namespace dovevar::win

@@ -14,6 +14,7 @@
 #include "collect/win/file_name_rules_dialog.h"
 #include "collect/win/folder_select_dialog.h"
 #include "collect/win/win_collection_dialogs.h"
+#include "config/win/environment_dialog.h"
 #include "list/list_file.h"
 #include "list/win/win_list_edit_dialogs.h"
 #include "printers/win/printer_list_dialog.h"
@@ -133,6 +134,9 @@ void MainCommands::run(Operation operation) {
     case Operation::kSelectNone:
       app_.list.selectNone();
       break;
+    case Operation::kEnvironmentDialog:
+      runEnvironmentDialog(app_.instance, app_.mainWindow, app_.settings, app_.messages);
+      return;
     case Operation::kOpenManual:
       openManual();
       return;

@@ -16,10 +16,7 @@
 namespace dovevar::win {
 namespace {
 
-struct Caption {
-  int control;
-  int labelD;
-};
+using Caption = ControlCaption;
 constexpr std::array kCaptions = {
     Caption{IDC_RULE_PRINTER_RULES_ON, kLabelDPrinterRules},
     Caption{IDC_RULE_PRINTER_SEARCH_HEADING, kLabelDSearchTextHeading},
@@ -72,9 +69,7 @@ class FileNameRulesDialog : public DialogBase {
  protected:
   void onInit() override {
     setCaption(window(), messages_, kLabelDRulesCaption);
-    for (const Caption& caption : kCaptions) {
-      setItemText(window(), caption.control, messages_, caption.labelD);
-    }
+    setItemTexts(window(), messages_, kCaptions);
     show(rulesDialogValues(rules_));
   }
 

@@ -4,10 +4,10 @@
 
 namespace dovevar::win {
 
-// The set-up of a settings folder that has no readable Main settings file. The
-// set-up's dialogs (language, CAD executable, plot-style folder, Run script, end
-// drawing) arrive with the configuration dialogs; until then a fresh folder starts
-// with the defaults.
+// The set-up of a settings folder that has no readable Main settings file, run while
+// the main window is being created: language, CAD executable, plot-style folder, the
+// default paths, then the environment dialog. What the user chose is written to the
+// Main settings file at exit.
 void runFirstRunSetUp(AppState& app);
 
 }  // namespace dovevar::win

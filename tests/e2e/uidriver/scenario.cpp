@@ -738,6 +738,32 @@ class Runner {
       postClick(listBox, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
       return true;
     }
+    if (verb == L"expect-list-box") {
+      // expect-list-box ID A|B|C: the items of a list box of the current dialog ("-": none).
+      if (!needArguments(w, 2, failure)) return false;
+      HWND listBox = dialogControl(w[1], failure);
+      auto items = [&](std::wstring& saw) {
+        const std::vector<std::wstring> texts = target_.listBoxItems(listBox);
+        saw.clear();
+        for (size_t i = 0; i < texts.size(); ++i) saw += (i ? L"|" : L"") + texts[i];
+        if (texts.empty()) saw = L"-";
+        return saw == w[2];
+      };
+      return listBox != nullptr && poll(items, failure, w[2]);
+    }
+    if (verb == L"expect-checked") {
+      // expect-checked ID 0|1: a check box of the current dialog.
+      if (!needArguments(w, 2, failure)) return false;
+      HWND box = dialogControl(w[1], failure);
+      return box != nullptr && poll(
+                                   [&](std::wstring& saw) {
+                                     DWORD_PTR state = 0;
+                                     SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &state);
+                                     saw = std::to_wstring(state);
+                                     return saw == w[2];
+                                   },
+                                   failure, L"check state " + w[2]);
+    }
     if (verb == L"browse-select") {
       // browse-select PATH: the folder browser of the current dialog selects PATH, as its
       // owner may ask it to; the user then confirms with `press ok`.

@@ -260,6 +260,25 @@ bool Target::listBoxItemRect(HWND listBox, int index, RECT& rect) const {
   return static_cast<LRESULT>(result) != LB_ERR;
 }
 
+// The items of a list box; the window manager carries LB_GETTEXT's text across.
+std::vector<std::wstring> Target::listBoxItems(HWND listBox) const {
+  std::vector<std::wstring> items;
+  DWORD_PTR count = 0;
+  SendMessageTimeoutW(listBox, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count);
+  for (int i = 0; i < static_cast<int>(count); ++i) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                        &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied);
+    text.resize(static_cast<LRESULT>(copied) == LB_ERR ? 0 : copied);
+    items.push_back(text);
+  }
+  return items;
+}
+
 void Target::waitIdle() const {
   if (process_ != nullptr) WaitForInputIdle(process_, 2000);
 }

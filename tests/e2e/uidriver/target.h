@@ -47,6 +47,7 @@ class Target {
   bool headerRect(HWND list, int column, RECT& rect) const;
   std::wstring statusText(HWND statusBar, int pane) const;
   bool listBoxItemRect(HWND listBox, int index, RECT& rect) const;
+  std::vector<std::wstring> listBoxItems(HWND listBox) const;
   std::wstring treeSelectionText(HWND tree) const;
   // Sends a message whose lParam points to a text, copied into the target first.
   LRESULT sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const;

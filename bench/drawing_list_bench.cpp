@@ -10,7 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "fakes/scripted_messages.h"
 #include "list/drawing_list.h"
+#include "list/list_editing.h"
 
 namespace dovevar {
 namespace {
@@ -153,6 +155,73 @@ void BM_SelectAllOfHundredThousandRows(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_SelectAllOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+// The editing commands over the full list, their dialogs answered at once.
+struct AnsweredDialogs : ListEditDialogs {
+  void editLine(LineEditPurpose, LineBuffer& buffer) override {
+    buffer.set(5, u"Plotter-02");
+    buffer.set(6, u"A1");
+  }
+  std::optional<std::u16string> askSearchText(const SearchHistory&) override { return u"-0042"; }
+};
+
+struct EditedList {
+  EditedList() { fill(list, hundredThousandDrawings(), kRows); }
+  DrawingList list;
+  ScriptSet set = twelveColumnSet();
+  ListEditState state;
+  AnsweredDialogs dialogs;
+  ScriptedMessages messages;
+  ListEditing editing{list, set, state, dialogs, messages.messages};
+};
+
+void BM_OneColumnEditOfHundredThousandSelectedRows(benchmark::State& state) {
+  EditedList edited;
+  for (auto _ : state) {
+    state.PauseTiming();
+    edited.list.selectAll();
+    state.ResumeTiming();
+    edited.editing.editColumn();
+  }
+  state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_OneColumnEditOfHundredThousandSelectedRows)->Unit(benchmark::kMillisecond);
+
+void BM_SearchHundredThousandRows(benchmark::State& state) {
+  EditedList edited;
+  for (auto _ : state) {
+    state.PauseTiming();
+    edited.list.selectNone();
+    state.ResumeTiming();
+    edited.editing.search();
+  }
+  state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_SearchHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+// A row from the middle moved down: the rows below it shift twice.
+void BM_MoveRowInHundredThousand(benchmark::State& state) {
+  EditedList edited;
+  for (auto _ : state) {
+    edited.list.selectNone();
+    edited.list.selectRow(kRows / 2);
+    edited.editing.moveRow(+1);
+  }
+}
+BENCHMARK(BM_MoveRowInHundredThousand)->Unit(benchmark::kMicrosecond);
+
+void BM_AddFiftyRowsToHundredThousand(benchmark::State& state) {
+  EditedList edited;
+  edited.list.selectRow(0);
+  edited.editing.copyRow();
+  for (auto _ : state) {
+    edited.editing.addRows(50);
+    state.PauseTiming();
+    while (edited.list.rowCount() > kRows) edited.list.deleteRow(edited.list.rowCount() - 1);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_AddFiftyRowsToHundredThousand)->Unit(benchmark::kMicrosecond);
 
 // The baseline: rows held by a control that is their storage. The sort hands the comparison
 // two row keys; the comparison finds each row by a linear search for its key and reads its

@@ -160,6 +160,11 @@ TEST_F(CellEditing, TheLineEditFormWrapsOnceAControlEndsPast700AndTiesPapersToTh
 
 TEST_F(CellEditing, ThePrinterWatchRefillsPapersOnceTheTextSettles) {
   LinePrinterWatch watch;
+  // The printer the dialog opens with leaves the paper it opened with alone.
+  watch.remember(u"Plotter");
+  watch.notify();
+  EXPECT_EQ(watch.settle(u"Plotter", printers, true).outcome, LinePrinterWatch::Outcome::kNothing);
+
   EXPECT_TRUE(watch.notify());
   EXPECT_FALSE(watch.notify());
   auto result = watch.settle(u"Office", printers, true);
@@ -172,6 +177,16 @@ TEST_F(CellEditing, ThePrinterWatchRefillsPapersOnceTheTextSettles) {
   result = watch.settle(u"Typo", printers, true);
   EXPECT_EQ(result.outcome, LinePrinterWatch::Outcome::kReset);
   EXPECT_EQ(result.printer, &printers.records[0]);
+}
+
+TEST(LineEditTitle, ThePurposePicksTheLabelAndInitialValuesNameTheSet) {
+  TextTables texts;
+  texts.labels[kLabelsC][36][kEnglish] = u"Edit Rows";
+  texts.labels[kLabelsC][38][kEnglish] = u"Initial Values - %s";
+  EXPECT_EQ(lineEditTitle(texts, kEnglish, LineEditPurpose::kEditRow, u"Plot"), u"Edit Rows");
+  EXPECT_EQ(lineEditTitle(texts, kEnglish, LineEditPurpose::kInitialValues, u"Plot %s"),
+            u"Initial Values - Plot %s");
+  EXPECT_EQ(lineEditTitle(texts, kEnglish, LineEditPurpose::kEditColumn, u"Plot"), u"");
 }
 
 }  // namespace

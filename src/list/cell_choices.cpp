@@ -40,14 +40,8 @@ std::vector<std::u16string> plotStyleNames(FileSystem& files, std::u16string_vie
 std::vector<std::u16string> editChoices(const ScriptItem& item, std::u16string_view printerName,
                                         const ChoiceSources& sources) {
   switch (item.edit_mode) {
-    case EditMode::kSelectText: {
-      std::vector<std::u16string> choices;
-      for (const std::u16string& choice : item.select_text) {
-        if (choice.empty()) break;
-        choices.push_back(choice);
-      }
-      return choices;
-    }
+    case EditMode::kSelectText:
+      return owned(textsBeforeFirstEmpty(item.select_text));
     case EditMode::kPrinter:
       return owned(printerNames(sources.printers));
     case EditMode::kPaper:

@@ -5,12 +5,7 @@
 namespace dovevar {
 
 std::vector<std::u16string_view> usedEntries(const SearchHistory& history) {
-  std::vector<std::u16string_view> used;
-  for (const std::u16string& entry : history.entries) {
-    if (entry.empty()) break;
-    used.push_back(entry);
-  }
-  return used;
+  return textsBeforeFirstEmpty(history.entries);
 }
 
 void rememberSearch(SearchHistory& history, std::u16string_view text) {

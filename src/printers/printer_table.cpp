@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "script/fixed_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -116,12 +117,7 @@ const PrinterRecord& paperPrinter(const PrinterTable& table, std::u16string_view
 }
 
 std::vector<std::u16string_view> paperChoices(const PrinterRecord& printer) {
-  std::vector<std::u16string_view> papers;
-  for (const std::u16string& paper : printer.papers) {
-    if (paper.empty()) break;
-    papers.push_back(paper);
-  }
-  return papers;
+  return textsBeforeFirstEmpty(printer.papers);
 }
 
 }  // namespace dovevar

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dovevar {
 
@@ -31,6 +32,17 @@ bool storeIfFits(std::u16string& field, std::u16string_view value, std::size_t c
 
 // Stores as much of the value as the buffer holds.
 void storeCut(std::u16string& field, std::u16string_view value, std::size_t capacity);
+
+// The texts of a fixed table that are in use: those before its first empty one.
+template <typename Texts>
+std::vector<std::u16string_view> textsBeforeFirstEmpty(const Texts& texts) {
+  std::vector<std::u16string_view> used;
+  for (const auto& text : texts) {
+    if (std::u16string_view(text).empty()) break;
+    used.push_back(text);
+  }
+  return used;
+}
 
 // The first `limit` characters of the text; a surrogate pair that the limit would split
 // is left out whole.

@@ -56,9 +56,8 @@ void ListEditing::search() {
   selectRowsContaining(list_, state_.searchText);
 }
 
-void ListEditing::writeBufferInto(int row, int firstColumn, bool filledOnly) {
-  const int columns = activeRunColumnCount(set_);
-  for (int c = firstColumn; c < columns; ++c) {
+void ListEditing::writeBufferInto(int row, int columns, bool filledOnly) {
+  for (int c = kFirstEditedColumn; c < columns; ++c) {
     if (filledOnly && state_.buffer.at(c).empty()) continue;
     list_.setCell(row, c, state_.buffer.at(c));
   }
@@ -75,7 +74,7 @@ void ListEditing::editRow() {
   for (int c = 0; c < columns; ++c) state_.buffer.set(c, list_.cell(first, c));
   dialogs_.editLine(LineEditPurpose::kEditRow, state_.buffer);
   for (int row = list_.nextSelectedRow(-1); row >= 0; row = list_.nextSelectedRow(row)) {
-    writeBufferInto(row, kFirstEditedColumn, false);
+    writeBufferInto(row, columns, false);
   }
 }
 
@@ -117,7 +116,7 @@ void ListEditing::editColumn() {
   LineBuffer backup;
   for (int c = 0; c < columns; ++c) backup.cells[c] = std::exchange(state_.buffer.cells[c], {});
   dialogs_.editLine(LineEditPurpose::kEditColumn, state_.buffer);
-  for (int row = 0; row < list_.rowCount(); ++row) writeBufferInto(row, kFirstEditedColumn, true);
+  for (int row = 0; row < list_.rowCount(); ++row) writeBufferInto(row, columns, true);
   for (int c = 0; c < columns; ++c) state_.buffer.cells[c] = std::move(backup.cells[c]);
 }
 

@@ -51,9 +51,9 @@ class ListEditing {
   void editInitialValues();
 
  private:
-  // Writes buffer cells from column `firstColumn` on into every selected row, deselecting
-  // each; with `filledOnly` an empty buffer cell leaves its column alone.
-  void writeBufferInto(int row, int firstColumn, bool filledOnly);
+  // Writes buffer cells from column 3 up to `columns` into the row and deselects it; with
+  // `filledOnly` an empty buffer cell leaves its column alone.
+  void writeBufferInto(int row, int columns, bool filledOnly);
   bool bufferHasCopiedRow();
 
   DrawingList& list_;

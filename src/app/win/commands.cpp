@@ -99,8 +99,8 @@ ChoiceSources choiceSources(AppState& app) {
   return {app.printers, app.files, app.settings.ctb_file};
 }
 
-template <typename Command>
-void MainCommands::editList(Command command) {
+template <typename Result, typename... Parameters, typename... Arguments>
+void MainCommands::editList(Result (ListEditing::*command)(Parameters...), Arguments... arguments) {
   const ChoiceSources sources = choiceSources(app_);
   const LineEditContext context{app_.instance, app_.mainWindow, app_.editorFont, currentSet(),
                                 sources,       app_.messages,   app_.texts,      app_.settings.moji_type,
@@ -108,7 +108,7 @@ void MainCommands::editList(Command command) {
   WinListEditDialogs dialogs(context);
   ListEditing editing(app_.list, currentScriptSet(app_.scriptSets, app_.settings.scrpit_type), app_.listEdit,
                       dialogs, app_.messages);
-  command(editing);
+  (editing.*command)(arguments...);
 }
 
 void MainCommands::run(Operation operation) {
@@ -221,37 +221,37 @@ void MainCommands::run(Operation operation) {
                            app_.settings, app_.texts);
       return;
     case Operation::kSearchList:
-      editList([](ListEditing& editing) { editing.search(); });
+      editList(&ListEditing::search);
       break;
     case Operation::kEditRow:
-      editList([](ListEditing& editing) { editing.editRow(); });
+      editList(&ListEditing::editRow);
       break;
     case Operation::kEditColumn:
-      editList([](ListEditing& editing) { editing.editColumn(); });
+      editList(&ListEditing::editColumn);
       break;
     case Operation::kCopyRow:
-      editList([](ListEditing& editing) { editing.copyRow(); });
+      editList(&ListEditing::copyRow);
       break;
     case Operation::kPasteRow:
-      editList([](ListEditing& editing) { editing.pasteRow(); });
+      editList(&ListEditing::pasteRow);
       break;
     case Operation::kAddRows1:
     case Operation::kAddRows5:
     case Operation::kAddRows10:
     case Operation::kAddRows50:
-      editList([operation](ListEditing& editing) { editing.addRows(addedRowCount(operation)); });
+      editList(&ListEditing::addRows, addedRowCount(operation));
       break;
     case Operation::kMoveRowDown:
-      editList([](ListEditing& editing) { editing.moveRow(+1); });
+      editList(&ListEditing::moveRow, +1);
       break;
     case Operation::kMoveRowUp:
-      editList([](ListEditing& editing) { editing.moveRow(-1); });
+      editList(&ListEditing::moveRow, -1);
       break;
     case Operation::kLayoutSerialNumbers:
-      editList([](ListEditing& editing) { editing.numberLayouts(); });
+      editList(&ListEditing::numberLayouts);
       break;
     case Operation::kInitialValues:
-      editList([](ListEditing& editing) { editing.editInitialValues(); });
+      editList(&ListEditing::editInitialValues);
       break;
     default:
       // Operations of the subsystems still to come: their commands do nothing yet.

@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/win/app_state.h"
 #include "collect/collection_commands.h"
+#include "list/list_editing.h"
 
 namespace dovevar::win {
 
@@ -34,11 +35,14 @@ class MainCommands : public CommandHost {
   void collect(std::optional<int> (DrawingCollection::*command)(const ScriptSet&, Type), Type type);
   void applyRulesAfterCollecting(int firstNewRow);
   // Runs a list editing command with the dialogs of the current language.
-  template <typename Command>
-  void editList(Command command);
+  template <typename Result, typename... Parameters, typename... Arguments>
+  void editList(Result (ListEditing::*command)(Parameters...), Arguments... arguments);
 
   AppState& app_;
 };
+
+// Where the editors' choice lists come from: the printer table and the plot-style folder.
+ChoiceSources choiceSources(AppState& app);
 
 // One step of the timer run, on timer 2.
 void runTimerStep(AppState& app);

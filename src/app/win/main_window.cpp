@@ -26,7 +26,7 @@ void onListRightClick(AppState& app, const NMITEMACTIVATE* click) {
   hit.pt = click->ptAction;
   SendMessageW(app.listView.window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
   if (hit.iSubItem < 0) return;
-  const ChoiceSources sources{app.printers, app.files, app.settings.ctb_file};
+  const ChoiceSources sources = choiceSources(app);
   app.cellEditor.open(app.mainWindow, app.editorFont,
                       currentScriptSet(app.scriptSets, app.settings.scrpit_type), hit.iSubItem, sources);
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "list/win/value_controls.h"
 #include "platform/win/control_text.h"
 #include "resource.h"
 
@@ -10,17 +11,6 @@ namespace {
 
 constexpr int kTextBoxHeight = 16;
 constexpr int kDropDownHeight = 80;  // with its list dropped
-
-HWND createEditor(HWND parent, const CellEditor::Opening& opening, RECT place) {
-  const bool textBox = opening.kind == CellEditor::State::kTextBox;
-  const DWORD style = textBox ? WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL
-                              : WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-  const int id = textBox ? IDC_CELL_TEXT_BOX : IDC_CELL_DROP_DOWN;
-  return CreateWindowExW(0, textBox ? L"EDIT" : L"COMBOBOX", L"", style, place.left, place.top,
-                         place.right - place.left, textBox ? kTextBoxHeight : kDropDownHeight, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-}
 
 }  // namespace
 
@@ -41,15 +31,10 @@ void CellEditorView::open(HWND mainWindow, HFONT font, const ScriptSet& current,
   place.right = place.left + static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
   MapWindowPoints(list, mainWindow, reinterpret_cast<POINT*>(&place), 2);
 
-  control_ = createEditor(mainWindow, *opening, place);
-  SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (opening->kind == CellEditor::State::kTextBox) {
-    SendMessageW(control_, EM_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
-  } else {
-    fillComboBox(control_, opening->choices);
-    SendMessageW(control_, CB_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
-  }
-  setControlText(control_, opening->text);
+  const bool textBox = opening->kind == CellEditor::State::kTextBox;
+  const ValueControl control{textBox, textBox ? IDC_CELL_TEXT_BOX : IDC_CELL_DROP_DOWN, place.left, place.top,
+                             place.right - place.left, textBox ? kTextBoxHeight : kDropDownHeight};
+  control_ = createValueControl(mainWindow, control, font, opening->choices, opening->text);
   // The editor lies over the list: the list goes below it so that it cannot paint over it.
   SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(control_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "about/win/dialog_texts.h"
+#include "list/win/value_controls.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/wide.h"
@@ -29,22 +30,8 @@ class LineEditDialog : public DialogBase {
     const auto lists = lineEditChoices(context_.set, form_, buffer_, context_.sources);
     for (std::size_t i = 0; i < form_.fields.size(); ++i) {
       const LineEditField& field = form_.fields[i];
-      HWND control = field.isTextBox()
-          ? CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                            field.x, field.y, field.width, field.height, window(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(field.id)), context_.instance, nullptr)
-          : CreateWindowExW(0, L"COMBOBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                            field.x, field.y, field.width, field.height, window(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(field.id)), context_.instance, nullptr);
-      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(context_.font), FALSE);
-      if (field.isTextBox()) {
-        SendMessageW(control, EM_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
-      } else {
-        fillComboBox(control, lists[i]);
-        SendMessageW(control, CB_LIMITTEXT, kLineBufferCellCapacity - 1, 0);
-      }
-      setControlText(control, buffer_.at(field.cell));
+      createValueControl(window(), {field.isTextBox(), field.id, field.x, field.y, field.width, field.height},
+                         context_.font, lists[i], buffer_.at(field.cell));
     }
     // A paper list follows only a change of the printer the dialog opened with.
     if (form_.printerField >= 0) context_.watch.remember(controlText(fieldControl(form_.printerField)));

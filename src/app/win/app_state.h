@@ -48,6 +48,7 @@ struct AppState {
   LinePrinterWatch lineEditWatch; // the line edit dialog's printer text seen last
   PrinterTable printers;
   std::u16string rememberedListPath;  // the List file last chosen for loading
+  std::u16string lastImportedScriptSet;  // the export file last imported into a set
   int firstNewRow = 0;                // the row count before a folder-select dialog
   FolderSelectTypes folderSelectTypes = FolderSelectTypes::kDwg;  // kept for the run
 

@@ -20,6 +20,7 @@
 #include "printers/win/printer_list_dialog.h"
 #include "script/run_script.h"
 #include "script/script_set_file.h"
+#include "script/win/script_dialogs.h"
 #include "store/text_ids.h"
 #include "store/win/language_dialog.h"
 
@@ -73,6 +74,12 @@ void MainCommands::deleteSelectedRows(bool everyRowWhenNoneSelected) {
   } else {
     app_.messages.show(kMsgDeleteWithoutSelection);
   }
+}
+
+void MainCommands::runScriptSelection() {
+  ScriptSetStore store{app_.scriptSets, app_.files, app_.settingsFolder, app_.lastImportedScriptSet,
+                       app_.texts,      app_.settings.moji_type};
+  runScriptSelectionDialog(app_.instance, app_.mainWindow, store, app_.settings.scrpit_type);
 }
 
 // The manual is named relative to the current directory of that moment.
@@ -134,6 +141,9 @@ void MainCommands::run(Operation operation) {
     case Operation::kSelectNone:
       app_.list.selectNone();
       break;
+    case Operation::kScriptSelectionDialog:
+      runScriptSelection();
+      return;
     case Operation::kEnvironmentDialog:
       runEnvironmentDialog(app_.instance, app_.mainWindow, app_.settings, app_.messages);
       return;

@@ -29,6 +29,7 @@ class MainCommands : public CommandHost {
   void changeLanguage();
   void deleteSelectedRows(bool everyRowWhenNoneSelected);
   void openManual();
+  void runScriptSelection();
   // Runs a collection command, then the file-name rules over its new rows when they
   // are to follow every collection.
   template <typename Type>

@@ -195,7 +195,9 @@ std::optional<std::u16string> ScriptDetail::importItems(FileSystem& files, const
 }
 
 void ScriptDetail::exportItems(FileSystem& files, const std::u16string& folder) {
-  if (confirmed(kMsgAskExportItems, kMsgAskCancelExport)) exportScriptSetCommand(files, messages_, folder, table_);
+  if (confirmed(kMsgAskExportItems, kMsgAskCancelExport)) {
+    exportScriptSetCommand(files, messages_, folder, table_);
+  }
 }
 
 }  // namespace dovevar

@@ -49,15 +49,16 @@ constexpr int kListWidth = 790;
 constexpr int kListHeight = 370;
 
 // The entry fields hold what the item record takes from the dialog.
+constexpr std::size_t kShortText = maxLength(ScriptItem::kDialogTextCapacity);
 struct FieldLimit {
   int control;
   std::size_t characters;
 };
 constexpr std::array kFieldLimits = {
-    FieldLimit{IDC_DETAIL_TITLE, maxLength(ScriptItem::kDialogTextCapacity)},
-    FieldLimit{IDC_DETAIL_WIDTH, maxLength(ScriptItem::kDialogTextCapacity)},
+    FieldLimit{IDC_DETAIL_TITLE, kShortText},
+    FieldLimit{IDC_DETAIL_WIDTH, kShortText},
     FieldLimit{IDC_DETAIL_INITIAL_VALUE, maxLength(ScriptItem::kDialogInitialValueCapacity)},
-    FieldLimit{IDC_DETAIL_COMMAND, maxLength(ScriptItem::kDialogTextCapacity)},
+    FieldLimit{IDC_DETAIL_COMMAND, kShortText},
     FieldLimit{IDC_DETAIL_SET_TITLE, maxLength(ScriptSet::kDialogTitleCapacity)},
 };
 constexpr std::array kModeBoxes = {IDC_DETAIL_OUTPUT_MODE, IDC_DETAIL_DISPLAY_MODE, IDC_DETAIL_EDIT_MODE};
@@ -91,11 +92,7 @@ class ScriptDetailDialog : public DialogBase {
     ui_.setOwner(window());
     setCaption(window(), messages_, kLabelDScriptDetailCaption);
     setItemTexts(window(), messages_, kCaptions);
-    for (const FieldLimit& limit : kFieldLimits) SendDlgItemMessageW(window(), limit.control, EM_LIMITTEXT, limit.characters, 0);
-    for (int choice = 0; choice < kSelectTextCount; ++choice) {
-      SendDlgItemMessageW(window(), choiceControl(choice), EM_LIMITTEXT, maxLength(ScriptItem::kDialogTextCapacity), 0);
-    }
-    for (int box : kModeBoxes) SendDlgItemMessageW(window(), box, CB_LIMITTEXT, maxLength(ScriptItem::kDialogTextCapacity), 0);
+    limitFields();
     fillComboBox(item(IDC_DETAIL_OUTPUT_MODE), labels_.output);
     fillComboBox(item(IDC_DETAIL_DISPLAY_MODE), labels_.display);
     fillComboBox(item(IDC_DETAIL_EDIT_MODE), labels_.edit);
@@ -108,7 +105,9 @@ class ScriptDetailDialog : public DialogBase {
     if (code != BN_CLICKED) return false;
     switch (id) {
       case IDC_DETAIL_READ:
-        if (const std::optional<ItemFields> fields = detail_.readItem(firstSelected(), labels_)) show(*fields);
+        if (const std::optional<ItemFields> read = detail_.readItem(firstSelected(), labels_)) {
+          show(*read);
+        }
         return true;
       case IDC_DETAIL_NEW:
         apply(detail_.newItem(fields()));
@@ -157,12 +156,22 @@ class ScriptDetailDialog : public DialogBase {
  private:
   HWND list() const { return item(IDC_DETAIL_ITEMS); }
 
+  void limitFields() {
+    for (const FieldLimit& limit : kFieldLimits) {
+      SendDlgItemMessageW(window(), limit.control, EM_LIMITTEXT, limit.characters, 0);
+    }
+    for (int choice = 0; choice < kSelectTextCount; ++choice) {
+      SendDlgItemMessageW(window(), choiceControl(choice), EM_LIMITTEXT, kShortText, 0);
+    }
+    for (int box : kModeBoxes) SendDlgItemMessageW(window(), box, CB_LIMITTEXT, kShortText, 0);
+  }
+
   void createList() {
-    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
-                                kListWidth, kListHeight, window(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DETAIL_ITEMS)),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window(), GWLP_HINSTANCE)), nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, kListWidth, kListHeight,
+                                window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DETAIL_ITEMS)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window(), GWLP_HINSTANCE)),
+                                nullptr);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (int column = 0; column < kItemListColumns; ++column) {
       insertColumn(list, column, kColumnWidths[column],
@@ -182,7 +191,9 @@ class ScriptDetailDialog : public DialogBase {
     entry.iItem = row;
     entry.pszText = first.data();
     SendMessageW(list(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-    for (int column = 1; column < kItemListColumns; ++column) setCellText(list(), row, column, cells[column]);
+    for (int column = 1; column < kItemListColumns; ++column) {
+      setCellText(list(), row, column, cells[column]);
+    }
   }
 
   // The list shows items 0 to rowCount()-1 of the edited set; a change touches the rows

@@ -570,7 +570,8 @@ class Runner {
       mark_ = GetTickCount64();
       const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
       CreateDirectoryW(folder.c_str(), nullptr);
-      return target_.start(variables_.at(L"EXE"), folder, failure);
+      const std::wstring exe = w.size() > 2 ? toWindowsPath(w[2]) : variables_.at(L"EXE");
+      return target_.start(exe, folder, failure);
     }
     if (verb == L"expect-main-window") {
       const std::wstring* title = w.size() > 1 ? &w[1] : nullptr;

@@ -926,6 +926,17 @@ class Runner {
       const std::wstring expected = (wanted ? L"a file " : L"no file ") + path;
       return wanted ? poll(exists, failure, expected) : stays(exists, failure, expected);
     }
+    if (verb == L"expect-gone") {
+      // expect-gone PATH: a file or folder that another program removes (an uninstaller
+      // that finishes after its first process has ended) is gone within the time-out.
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = fileExists(w[1]) ? L"it is still there" : L"gone";
+            return !fileExists(w[1]);
+          },
+          failure, w[1] + L" gone");
+    }
     if (verb == L"expect-file-text") {
       // The file (UTF-16 with byte-order mark, or UTF-8) against the lines of an expected
       // file, whose ${NAME}s are expanded too.

@@ -24,16 +24,27 @@ if grep -q '^needs-printers' "$scenario" && [ -f "$BENCH_DIR/no-printers" ]; the
   exit 77
 fi
 
+# The package that scripts/package made beside the build: a scenario that installs or
+# unpacks it is not run without one.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+zip=$(ls "$build"/../dist/Dovevar-*-win64.zip 2>/dev/null | head -1)
+setup=$(ls "$build"/../dist/Dovevar-*-setup.exe 2>/dev/null | head -1)
+if grep -qE '\$\{DOVEVAR_(ZIP|SETUP)\}' "$scenario" && [ -z "$zip" -o -z "$setup" ]; then
+  echo "not run: no package in $(cd "$build/.." && pwd)/dist (scripts/package makes it)"
+  exit 77
+fi
+export DOVEVAR_ZIP="$(windows_path "$zip")" DOVEVAR_SETUP="$(windows_path "$setup")"
+
 out=$build/e2e/$name
 rm -rf "$out"
 mkdir -p "$out/bin" "$out/work"
 cp "$build/Dovevar.exe" "$out/bin/"
 # The CAD stand-in as the program names it in its settings: a Windows path.
-export CADSTUB="Z:$(printf '%s' "$build/tests/cadstub.exe" | tr / '\\')" DOVEVAR_BUILD="$build"
+export CADSTUB="$(windows_path "$build/tests/cadstub.exe")" DOVEVAR_BUILD="$build"
 
 # The driver writes its log itself: under Wine its standard output can be lost once it
 # has started a Unix program (the screenshots).
-UIDRIVER_LOG="Z:$(printf '%s' "$out/driver.log" | tr / '\\')" \
+UIDRIVER_LOG="$(windows_path "$out/driver.log")" \
   wine "$build/tests/uidriver.exe" "$scenario" "$out/bin/Dovevar.exe" "$out/work" \
   "$out/failure.png" >/dev/null 2>"$out/wine.log"
 status=$?

@@ -260,34 +260,71 @@ std::wstring toUnixPath(const std::wstring& path) {
   return out;
 }
 
-// The whole virtual display as the user would see it. Wine starts Unix programs, so
-// ImageMagick's import takes it; elsewhere there is no such bench.
-constexpr DWORD kScreenshotSettleMs = 250;
-
-bool screenshot(const std::wstring& path, std::wstring& failure) {
+// Wine starts Unix programs, so the bench's own tools (ImageMagick's import, unzip) do
+// what Windows has no program for; elsewhere there is no such bench. Wine does not hand
+// back a Unix program's exit code: the caller checks what the program left.
+bool runUnixProgram(const std::wstring& program, const std::wstring& arguments, std::wstring& failure) {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) {
-    failure = L"screenshots are taken on the Wine bench only";
+    failure = L"Unix programs run on the Wine bench only";
     return false;
   }
-  const std::wstring unixPath = toUnixPath(toWindowsPath(path));
-  std::wstring line = L"import -window root \"" + unixPath + L"\"";
+  std::wstring line = program + L" " + arguments;
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(L"Z:\\usr\\bin\\import", line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
-    failure = L"cannot start import";
+  if (!CreateProcessW((L"Z:\\usr\\bin\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &info)) {
+    failure = L"cannot start " + program;
     return false;
   }
   CloseHandle(info.hThread);
-  WaitForSingleObject(info.hProcess, 10000);
+  WaitForSingleObject(info.hProcess, 30000);
   CloseHandle(info.hProcess);
-  // Wine does not hand back a Unix program's exit code; the file tells.
-  for (int i = 0; i < 50 && GetFileAttributesW(toWindowsPath(path).c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(20);
-  if (GetFileAttributesW(toWindowsPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  return true;
+}
+
+bool fileExists(const std::wstring& path) {
+  return GetFileAttributesW(toWindowsPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The virtual display as the user would see it: all of it, or the part a window covers.
+constexpr DWORD kScreenshotSettleMs = 250;
+
+bool screenshot(const std::wstring& path, const RECT* part, std::wstring& failure) {
+  std::wstring arguments = L"-window root ";
+  if (part != nullptr) {
+    arguments += L"-crop " + std::to_wstring(part->right - part->left) + L"x" +
+                 std::to_wstring(part->bottom - part->top) + L"+" + std::to_wstring(part->left) + L"+" +
+                 std::to_wstring(part->top) + L" +repage ";
+  }
+  if (!runUnixProgram(L"import", arguments + L"\"" + toUnixPath(toWindowsPath(path)) + L"\"", failure)) return false;
+  for (int i = 0; i < 50 && !fileExists(path); ++i) Sleep(20);
+  if (fileExists(path)) return true;
   failure = L"no screenshot at " + path;
   return false;
+}
+
+// A shortcut's target and working folder, as the shell would start it.
+bool readShortcut(const std::wstring& path, std::wstring& target, std::wstring& folder, std::wstring& failure) {
+  CoInitialize(nullptr);
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  wchar_t text[MAX_PATH] = {};
+  bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                         reinterpret_cast<void**>(&link))) &&
+              SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+              SUCCEEDED(file->Load(toWindowsPath(path).c_str(), STGM_READ)) &&
+              SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0));
+  if (read) {
+    target = text;
+    read = SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH));
+    folder = text;
+  }
+  if (file != nullptr) file->Release();
+  if (link != nullptr) link->Release();
+  if (!read) failure = L"cannot read the shortcut " + path;
+  return read;
 }
 
 bool anyWindowTitled(const std::wstring& part) {
@@ -360,7 +397,7 @@ class Runner {
         // The screen as it was when the step failed, before the program is ended.
         if (auto shot = variables_.find(L"FAILURE_SHOT"); shot != variables_.end()) {
           std::wstring problem;
-          report += screenshot(shot->second, problem) ? L"\n     screenshot " + shot->second
+          report += screenshot(shot->second, nullptr, problem) ? L"\n     screenshot " + shot->second
                                                       : L"\n     " + problem;
         }
         return false;
@@ -533,7 +570,8 @@ class Runner {
       mark_ = GetTickCount64();
       const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
       CreateDirectoryW(folder.c_str(), nullptr);
-      return target_.start(variables_.at(L"EXE"), folder, failure);
+      const std::wstring exe = w.size() > 2 ? toWindowsPath(w[2]) : variables_.at(L"EXE");
+      return target_.start(exe, folder, failure);
     }
     if (verb == L"expect-main-window") {
       const std::wstring* title = w.size() > 1 ? &w[1] : nullptr;
@@ -888,6 +926,17 @@ class Runner {
       const std::wstring expected = (wanted ? L"a file " : L"no file ") + path;
       return wanted ? poll(exists, failure, expected) : stays(exists, failure, expected);
     }
+    if (verb == L"expect-gone") {
+      // expect-gone PATH: a file or folder that another program removes (an uninstaller
+      // that finishes after its first process has ended) is gone within the time-out.
+      if (!needArguments(w, 1, failure)) return false;
+      return poll(
+          [&](std::wstring& saw) {
+            saw = fileExists(w[1]) ? L"it is still there" : L"gone";
+            return !fileExists(w[1]);
+          },
+          failure, w[1] + L" gone");
+    }
     if (verb == L"expect-file-text") {
       // The file (UTF-16 with byte-order mark, or UTF-8) against the lines of an expected
       // file, whose ${NAME}s are expanded too.
@@ -1133,12 +1182,37 @@ class Runner {
       return false;
     }
     if (verb == L"screenshot") {
+      // screenshot PATH [window]: the whole display, or only the current dialog (the main
+      // window when there is none), for the manual.
       if (!needArguments(w, 1, failure)) return false;
       // A window that has just opened may still be painting its controls; the picture
       // is for people, no check depends on it, so it may wait a moment for them.
       target_.waitIdle();
       Sleep(kScreenshotSettleMs);
-      return screenshot(w[1], failure);
+      if (w.size() < 3) return screenshot(w[1], nullptr, failure);
+      HWND window = dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : mainWindow();
+      RECT part = {};
+      if (window == nullptr || !GetWindowRect(window, &part)) {
+        failure = L"no window to take";
+        return false;
+      }
+      return screenshot(w[1], &part, failure);
+    }
+    if (verb == L"unzip") {
+      // unzip ZIP FOLDER: a downloaded archive unpacked into a folder, as a user would.
+      if (!needArguments(w, 2, failure)) return false;
+      return runUnixProgram(L"unzip", L"-q -o \"" + toUnixPath(toWindowsPath(w[1])) + L"\" -d \"" +
+                                          toUnixPath(toWindowsPath(w[2])) + L"\"",
+                            failure);
+    }
+    if (verb == L"start-shortcut") {
+      // start-shortcut LNK: starts the shortcut's target in its working folder.
+      if (!needArguments(w, 1, failure)) return false;
+      std::wstring exe, folder;
+      if (!readShortcut(w[1], exe, folder, failure)) return false;
+      note_ = L"target " + exe + L", folder " + folder;
+      mark_ = GetTickCount64();
+      return target_.start(exe, folder, failure);
     }
     failure = L"unknown step " + verb;
     return false;

@@ -46,17 +46,23 @@ start_display() {
 }
 
 make_prefix() {
-  [ -f "$prefix/.dovevar-ready" ] && return
-  rm -rf "$prefix"
-  # Made without a display; the explorer that wineboot starts must end with its
-  # wineserver before anything runs with DISPLAY set.
-  env -u DISPLAY wineboot -i >"$state/wineboot.log" 2>&1
+  # The marker holds the digest of the bench settings the prefix was given, so that a
+  # changed settings file reaches a prefix made before it.
+  local settings
+  settings=$(sha1sum <"$here/bench-settings.reg")
+  if [ ! -f "$prefix/.dovevar-ready" ]; then
+    rm -rf "$prefix"
+    # Made without a display; the explorer that wineboot starts must end with its
+    # wineserver before anything runs with DISPLAY set.
+    env -u DISPLAY wineboot -i >"$state/wineboot.log" 2>&1
+    # Wine does not find Debian's copies of its own fonts (Marlett draws the caption
+    # buttons, Tahoma the dialogs), so the prefix gets them.
+    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
+  fi
+  [ "$(cat "$prefix/.dovevar-ready" 2>/dev/null)" = "$settings" ] && return
   env -u DISPLAY wine regedit /S "$here/bench-settings.reg" >>"$state/wineboot.log" 2>&1
-  # Wine does not find Debian's copies of its own fonts (Marlett draws the caption
-  # buttons, Tahoma the dialogs), so the prefix gets them.
-  cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
   wineserver -w
-  touch "$prefix/.dovevar-ready"
+  printf '%s\n' "$settings" >"$prefix/.dovevar-ready"
 }
 
 # A CUPS server of the bench's own: its configuration, spool, logs and socket in a

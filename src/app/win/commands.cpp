@@ -17,14 +17,30 @@
 #include "config/win/environment_dialog.h"
 #include "list/list_file.h"
 #include "list/win/win_list_edit_dialogs.h"
+#include "platform/win/wide.h"
 #include "printers/win/printer_list_dialog.h"
 #include "script/run_script.h"
 #include "script/script_set_file.h"
 #include "script/win/script_dialogs.h"
+#include "store/settings_text.h"
 #include "store/text_ids.h"
 #include "store/win/language_dialog.h"
 
 namespace dovevar::win {
+namespace {
+
+constexpr char16_t kManualFileName[] = u"Dovevar.pdf";
+
+// The folder of the running program.
+std::u16string programFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::u16string folder = fromWide(std::wstring(path, length));
+  const std::size_t slash = folder.rfind(u'\\');
+  return slash == std::u16string::npos ? std::u16string(u".") : folder.substr(0, slash);
+}
+
+}  // namespace
 
 const ScriptSet& MainCommands::currentSet() const {
   return currentScriptSet(app_.scriptSets, app_.settings.scrpit_type);
@@ -82,9 +98,14 @@ void MainCommands::runScriptSelection() {
   runScriptSelectionDialog(app_.instance, app_.mainWindow, store, app_.settings.scrpit_type);
 }
 
-// The manual is named relative to the current directory of that moment.
+// The manual in the settings folder, else the one beside the program. A bare name would
+// be looked up in the current directory, which file dialogs move.
 void MainCommands::openManual() {
-  ShellExecuteW(app_.mainWindow, L"open", L"Dovevar.pdf", nullptr, nullptr, SW_SHOWNORMAL);
+  std::u16string path = settingsFilePath(app_.settingsFolder, kManualFileName);
+  if (!app_.files.exists(path)) {
+    path = settingsFilePath(programFolder(), kManualFileName);
+  }
+  ShellExecuteW(app_.mainWindow, L"open", toWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void MainCommands::applyRulesAfterCollecting(int firstNewRow) {

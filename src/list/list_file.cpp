@@ -15,7 +15,6 @@ constexpr std::u16string_view kRowCountKey = u"max_cont=";
 constexpr int kMaxColumns = 50;
 constexpr size_t kPathCapacity = 260;
 
-std::u16string number(int value) { return utf8ToUtf16(std::to_string(value)); }
 
 std::u16string cellKey(int row, int column) {
   char key[16];
@@ -31,8 +30,8 @@ int numberIn(std::u16string_view line, size_t first, size_t count) {
 
 std::vector<std::u16string> listFileLines(const DrawingList& list, int scriptSet) {
   std::vector<std::u16string> lines;
-  lines.push_back(std::u16string(kScriptSetKey) + number(scriptSet) + u"\r\n");
-  lines.push_back(std::u16string(kRowCountKey) + number(list.rowCount()) + u"\r\n");
+  lines.push_back(std::u16string(kScriptSetKey) + decimalText(scriptSet) + u"\r\n");
+  lines.push_back(std::u16string(kRowCountKey) + decimalText(list.rowCount()) + u"\r\n");
   const int rows = std::min(list.rowCount(), kListFileRowLimit);
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < kMaxColumns; ++column) {

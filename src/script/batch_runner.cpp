@@ -2,15 +2,11 @@
 
 #include <string>
 
+#include "store/settings_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
 namespace {
-
-std::u16string decimal(int value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
 
 std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row) {
   const int item = fileNameItem(set);
@@ -32,7 +28,7 @@ bool fitsCadCommandLine(std::u16string_view scriptPath) {
 }
 
 std::u16string progressText(int ordinal, int total, std::u16string_view fileName) {
-  std::u16string text = decimal(ordinal) + u"/" + decimal(total) + u" ";
+  std::u16string text = decimalText(ordinal) + u"/" + decimalText(total) + u" ";
   text.append(fileName);
   return text;
 }

@@ -17,11 +17,6 @@ void readLabels(const Messages& messages, int first, std::array<std::u16string, 
   }
 }
 
-std::u16string decimalText(std::int32_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
 // What an entry field of the dialog keeps of the typed text.
 std::u16string dialogText(std::u16string_view typed, std::size_t capacity) {
   return std::u16string(cutAtCharacter(typed, capacity));

@@ -16,13 +16,8 @@ constexpr size_t kExportNumberTextLimit = 288;
 constexpr std::array<std::u16string_view, 4> kScriptSetFileNames = {
     u"sprct_set_j.ini", u"sprct_set_e.ini", u"sprct_set_k.ini", u"sprct_set_c.ini"};
 
-std::u16string decimal(int value) {
-  const std::string text = std::to_string(value);
-  return std::u16string(text.begin(), text.end());
-}
-
 std::u16string twoDigits(int value) {
-  std::u16string text = decimal(value);
+  std::u16string text = decimalText(value);
   if (text.size() < 2) text.insert(0, 2 - text.size(), u'0');
   return text;
 }
@@ -50,13 +45,13 @@ void appendItemLines(std::vector<std::u16string>& lines, const std::u16string& p
   auto line = [&](std::u16string_view field, const std::u16string& value) {
     lines.push_back(prefix + std::u16string(field) + u"=" + value + u"\r\n");
   };
-  line(u"m", decimal(item.in_use));
+  line(u"m", decimalText(item.in_use));
   line(u"t", item.title);
-  line(u"o", decimal(item.output_mode));
-  line(u"p", decimal(item.display_mode));
-  line(u"e", decimal(item.edit_mode));
-  line(u"w", decimal(item.width));
-  for (int n = 0; n < kSelectTextCount; ++n) line(u"s" + decimal(n), item.select_text[n]);
+  line(u"o", decimalText(item.output_mode));
+  line(u"p", decimalText(item.display_mode));
+  line(u"e", decimalText(item.edit_mode));
+  line(u"w", decimalText(item.width));
+  for (int n = 0; n < kSelectTextCount; ++n) line(u"s" + decimalText(n), item.select_text[n]);
   line(u"f", item.initial_value);
   line(u"k", item.command);
 }
@@ -202,7 +197,7 @@ std::vector<std::u16string> scriptSetExportLines(const ScriptItems& items) {
   std::vector<std::u16string> lines;
   for (int i = 0; i < kScriptItemCount; ++i) {
     if (items[i].in_use == 0) continue;
-    appendItemLines(lines, decimal(i) + u".", items[i]);
+    appendItemLines(lines, decimalText(i) + u".", items[i]);
   }
   return lines;
 }

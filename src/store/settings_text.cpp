@@ -98,6 +98,11 @@ int32_t settingsNumber(std::u16string_view value) {
   return static_cast<int32_t>(signed_value);
 }
 
+std::u16string decimalText(int32_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
 std::u16string settingsFilePath(std::u16string_view folder, std::u16string_view name) {
   std::u16string path(folder);
   path += u'\\';

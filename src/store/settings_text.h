@@ -56,6 +56,9 @@ bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16stri
 // no digits give 0, and values beyond 32 bits clamp to the nearest limit.
 int32_t settingsNumber(std::u16string_view value);
 
+// A number as the settings files and the dialogs write it: "%d".
+std::u16string decimalText(int32_t value);
+
 // "<folder>\<name>", the path of a file with a fixed name in the settings folder.
 std::u16string settingsFilePath(std::u16string_view folder, std::u16string_view name);
 

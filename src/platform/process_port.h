@@ -4,9 +4,17 @@
 // tests/fakes/recording_processes.*.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace dovevar {
+
+// How one start of a waited-for program went.
+struct ProcessRun {
+  bool started = false;
+  bool timedOut = false;       // it passed its time limit and was ended
+  std::uint32_t exitCode = 0;  // its own exit code, when it ended by itself
+};
 
 class ProcessPort {
  public:
@@ -14,10 +22,11 @@ class ProcessPort {
 
   // Starts the program at `application` (a full path, used as given and never searched
   // for) with `commandLine` exactly as the new process receives it, then waits until the
-  // process has ended, without time-out. False when the program could not be started; an
-  // empty application name never starts anything.
-  virtual bool startAndWait(const std::u16string& application,
-                            const std::u16string& commandLine) = 0;
+  // process has ended: without time-out when `timeLimitSeconds` is 0, else for that long,
+  // after which the process is ended. Not started when the program could not be started;
+  // an empty application name never starts anything.
+  virtual ProcessRun startAndWait(const std::u16string& application,
+                                  const std::u16string& commandLine, int timeLimitSeconds) = 0;
 
   // Starts `program` with `arguments` and returns at once. A program named without a
   // folder is found the way the platform finds programs (its own folders, then the search

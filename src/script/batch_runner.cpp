@@ -1,20 +1,18 @@
 #include "script/batch_runner.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "store/settings_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
-namespace {
-
 std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row) {
   const int item = fileNameItem(set);
   if (item < 0) return {};
   return list.cell(row, columnOfItem(set, item), kRunScriptPathCellCapacity);
 }
-
-}  // namespace
 
 std::u16string cadCommandLine(std::u16string_view scriptPath) {
   std::u16string line = u" /b \"";
@@ -39,33 +37,65 @@ bool BatchRunner::commandLineFits() {
   return false;
 }
 
-void BatchRunner::showProgress(const ScriptSet& set, const DrawingList& list, int row, int ordinal,
-                               int total) {
-  if (progress_) progress_(progressText(ordinal, total, fileNameOfRow(set, list, row)));
+ProcessRun BatchRunner::runCadApplication(int timeLimitSeconds) {
+  if (!commandLineFits()) return {};
+  const ProcessRun run =
+      processes_.startAndWait(settings_.autocad_file, cadCommandLine(settings_.temp_file), timeLimitSeconds);
+  if (!run.started) messages_.show(kMsgCadNotStarted);
+  return run;
 }
 
-void BatchRunner::clearProgress() {
-  if (progress_) progress_(u"");
-}
-
-bool BatchRunner::runCadApplication() {
-  if (!commandLineFits()) return false;
-  if (!processes_.startAndWait(settings_.autocad_file, cadCommandLine(settings_.temp_file))) {
-    messages_.show(kMsgCadNotStarted);
-    return false;
+bool BatchRunner::runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal) {
+  if (observer_ != nullptr) {
+    observer_->rowBegins(row, ordinal, drawingPathOfRow(set, list, row), fileNameOfRow(set, list, row));
   }
-  return true;
+  const ProcessRun run = runCadApplication(time_limit_seconds_);
+  if (observer_ != nullptr) observer_->rowEnds(run);
+  return run.started;
+}
+
+void BatchRunner::rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded) {
+  if (observer_ != nullptr && row >= 0 && row < list.rowCount()) {
+    observer_->rowNotRun(row, drawingPathOfRow(set, list, row), runEnded);
+  }
+}
+
+// A run that ended early leaves the rest of its rows: the ones still selected below, or
+// every row below.
+void BatchRunner::skipRowsAfter(const ScriptSet& set, const DrawingList& list, int row, bool selectedMode,
+                                int count) {
+  for (int next = selectedMode ? list.nextSelectedRow(row) : row + 1; next >= 0 && next < count;
+       next = selectedMode ? list.nextSelectedRow(next) : next + 1) {
+    rowNotRun(set, list, next, true);
+  }
+}
+
+void BatchRunner::runEnds() {
+  if (observer_ != nullptr) observer_->runEnds();
 }
 
 bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice) {
   // Checked before the script is written, so that no selection is used up for nothing;
   // an empty list is told first, by the writer.
   if (list.rowCount() > 0 && !commandLineFits()) return false;
-  if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
-                           settings_.end_file_dwg) != ScriptOutcome::kWritten) {
-    return false;
+  const std::vector<int> rows = rowsOfRun(list, choice);
+  if (rows.empty() || observer_ == nullptr) {
+    // Nothing to tell: the writer refuses an empty list or an empty selection itself.
+    return writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
+                                settings_.end_file_dwg) == ScriptOutcome::kWritten &&
+           runCadApplication().started;
   }
-  return runCadApplication();
+  std::vector<std::u16string> drawings;
+  for (const int row : rows) drawings.push_back(drawingPathOfRow(set, list, row));
+  observer_->runBegins(RunKind::kWholeList, static_cast<int>(rows.size()));
+  ProcessRun run;
+  if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
+                           settings_.end_file_dwg) == ScriptOutcome::kWritten) {
+    run = runCadApplication();
+  }
+  observer_->wholeListRan(rows, drawings, run);
+  observer_->runEnds();
+  return run.started;
 }
 
 void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
@@ -77,18 +107,23 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
   if (!commandLineFits()) return;
   const bool selectedMode = list.nextSelectedRow(-1) >= 0;
   const int total = selectedMode ? list.selectedCount() : count;
+  if (observer_ != nullptr) observer_->runBegins(RunKind::kPerRowCommand, total);
   for (int taken = 0;; ++taken) {
     const int row = selectedMode ? list.nextSelectedRow(-1) : taken;
     if (selectedMode ? row < 0 : row >= count) break;
     if (writePerRowScript(files_, messages_, set, list, row, selectedMode, settings_.temp_file,
                           settings_.end_file_dwg) != ScriptOutcome::kWritten) {
+      rowNotRun(set, list, row, false);
+      skipRowsAfter(set, list, row, selectedMode, count);
       break;
     }
-    showProgress(set, list, row, taken + 1, total);
-    if (!runCadApplication()) break;
+    if (!runRow(set, list, row, taken + 1)) {
+      skipRowsAfter(set, list, row, selectedMode, count);
+      break;
+    }
     processes_.pause(kPauseBetweenRowsMs);
   }
-  clearProgress();
+  runEnds();
 }
 
 void BatchRunner::startTimerRun(const DrawingList& list) {
@@ -97,6 +132,7 @@ void BatchRunner::startTimerRun(const DrawingList& list) {
   timer_row_count_ = list.rowCount();
   timer_selected_mode_ = list.nextSelectedRow(-1) >= 0;
   timer_selection_used_up_ = false;
+  if (observer_ != nullptr) observer_->runBegins(RunKind::kTimer, timer_row_count_);
 }
 
 StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
@@ -119,6 +155,7 @@ StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
       list.nextSelectedRow(-1) < 0) {
     timer_selection_used_up_ = true;
   }
+  if (outcome != ScriptOutcome::kWritten) rowNotRun(set, list, row, false);
   switch (outcome) {
     case ScriptOutcome::kWritten:
       return StepResult::kRunNow;
@@ -135,8 +172,7 @@ bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
   bool goOn = false;
   switch (perRowStep(set, list)) {
     case StepResult::kRunNow:
-      showProgress(set, list, row, row + 1, timer_row_count_);
-      goOn = runCadApplication();
+      goOn = runRow(set, list, row, row + 1);
       break;
     case StepResult::kSkipped:
       goOn = true;
@@ -147,13 +183,21 @@ bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
   }
   ++timer_row_;
   if (goOn && timer_row_ < timer_row_count_) return true;
+  if (!goOn) timerRunEndsEarly(set, list, row);
   endTimerRun();
   return false;
 }
 
+void BatchRunner::timerRunEndsEarly(const ScriptSet& set, const DrawingList& list, int row) {
+  const int end = std::min(timer_row_count_, list.rowCount());
+  for (int next = row + 1; next < end; ++next) {
+    if (!timer_selected_mode_ || list.isSelected(next)) rowNotRun(set, list, next, true);
+  }
+}
+
 void BatchRunner::endTimerRun() {
   timer_running_ = false;
-  clearProgress();
+  runEnds();
 }
 
 bool BatchRunner::showExecutedScript() {

@@ -4,20 +4,21 @@
 // per tick. Also Notepad on the last Run script.
 //
 // The CAD application is the program at `autocad_file`, started with the command line
-// " /b \"" + `temp_file` + "\"" and waited for without time-out. Every failure is shown
-// through the interface message box and ends or skips the run; nothing is ever
-// started on a script that was not written whole.
+// " /b \"" + `temp_file` + "\"" and waited for: without time-out, unless a time limit is
+// set for the per-row runs, after which a hung start is ended and the run goes on. Every
+// failure is shown through the interface message box and ends or skips the run; nothing
+// is ever started on a script that was not written whole. A run observer, when one is
+// set, is told about every row.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "list/drawing_list.h"
 #include "platform/file_system.h"
 #include "platform/process_port.h"
+#include "script/run_observer.h"
 #include "script/run_script.h"
 #include "script/script_sets.h"
 #include "store/messages.h"
@@ -45,6 +46,9 @@ bool fitsCadCommandLine(std::u16string_view scriptPath);
 // the five rows the run goes through, whose file-name cell is a.dwg.
 std::u16string progressText(int ordinal, int total, std::u16string_view fileName);
 
+// The file-name cell of a row, as the progress shows it.
+std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row);
+
 // What the per-row step of the timer run did with the current row.
 enum class StepResult : int {
   kRunNow = 0,     // the per-row script is written: run the CAD application now
@@ -55,20 +59,19 @@ enum class StepResult : int {
 
 class BatchRunner {
  public:
-  // Receives the progress text before each start of a restart-per-row run, and an empty
-  // text when the run ends; the window shows it in the status bar's fourth pane.
-  using ProgressSink = std::function<void(std::u16string_view)>;
-
   // The settings are read at every call: `autocad_file`, `temp_file`, `end_file_dwg`.
   BatchRunner(FileSystem& files, ProcessPort& processes, Messages& messages,
               const Settings& settings)
       : files_(files), processes_(processes), messages_(messages), settings_(settings) {}
 
-  void setProgressSink(ProgressSink sink) { progress_ = std::move(sink); }
+  // Told about every run; null for none. It must outlive the runs.
+  void setObserver(RunObserver* observer) { observer_ = observer; }
+  // The time limit of one start in the per-row runs, in seconds; 0 waits without one.
+  void setTimeLimit(int seconds) { time_limit_seconds_ = seconds; }
 
-  // Run CAD application: true when it was started and has ended; false when it could not
-  // be started (message 6) or `temp_file` is too long for its command line (message 59).
-  bool runCadApplication();
+  // Run CAD application: started and ended, ended by `timeLimitSeconds`, or not started:
+  // it could not be (message 6), or `temp_file` is too long for its command line (59).
+  ProcessRun runCadApplication(int timeLimitSeconds = 0);
 
   // Commands 37832 (kAll), 37830 (kSelected) and toolbar button 336 (kSelectedOrAll): the
   // whole-list script to `temp_file`, then one run when it was written. True when the CAD
@@ -103,15 +106,22 @@ class BatchRunner {
 
  private:
   bool commandLineFits();
-  void showProgress(const ScriptSet& set, const DrawingList& list, int row, int ordinal, int total);
-  void clearProgress();
+  // The per-row start of a row, told to the observer; false when the run must end.
+  bool runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal);
+  void rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded);
+  void skipRowsAfter(const ScriptSet& set, const DrawingList& list, int row, bool selectedMode, int count);
+  void runEnds();
+  // The rows a timer run that ends early leaves unrun: after the current row, the selected
+  // ones in a run of the selected rows, else all of them up to the count taken at its start.
+  void timerRunEndsEarly(const ScriptSet& set, const DrawingList& list, int row);
   void endTimerRun();
 
   FileSystem& files_;
   ProcessPort& processes_;
   Messages& messages_;
   const Settings& settings_;
-  ProgressSink progress_;
+  RunObserver* observer_ = nullptr;
+  int time_limit_seconds_ = 0;
   bool timer_running_ = false;
   int timer_row_ = 0;
   int timer_row_count_ = 0;

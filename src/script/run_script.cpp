@@ -176,6 +176,17 @@ std::u16string drawingPathOfRow(const ScriptSet& set, const DrawingList& list, i
   return drawingPath(cellOf(folder), cellOf(fileName));
 }
 
+std::vector<int> rowsOfRun(const DrawingList& list, RowChoice choice) {
+  std::vector<int> rows;
+  if (choice != RowChoice::kAll && list.nextSelectedRow(-1) >= 0) {
+    for (int r = list.nextSelectedRow(-1); r >= 0; r = list.nextSelectedRow(r)) rows.push_back(r);
+  } else if (choice != RowChoice::kSelected) {
+    rows.reserve(static_cast<std::size_t>(list.rowCount()));
+    for (int r = 0; r < list.rowCount(); ++r) rows.push_back(r);
+  }
+  return rows;
+}
+
 ComposedScript composeWholeListScript(const ScriptSet& set, const DrawingList& list,
                                       RowChoice choice, std::u16string_view endDrawing) {
   const int rowCount = list.rowCount();
@@ -187,13 +198,7 @@ ComposedScript composeWholeListScript(const ScriptSet& set, const DrawingList& l
 
   ComposedScript script;
   script.takesSelection = choice != RowChoice::kAll && anySelected;
-  if (script.takesSelection) {
-    for (int r = list.nextSelectedRow(-1); r >= 0; r = list.nextSelectedRow(r))
-      script.rows.push_back(r);
-  } else {
-    script.rows.reserve(static_cast<std::size_t>(rowCount));
-    for (int r = 0; r < rowCount; ++r) script.rows.push_back(r);
-  }
+  script.rows = rowsOfRun(list, choice);
 
   ScriptText out(script.bytes);
   std::u16string lastOpened;  // no drawing path is empty: it holds a backslash at least

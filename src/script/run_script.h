@@ -64,6 +64,10 @@ std::u16string drawingPath(std::u16string_view folder, std::u16string_view fileN
 // folder items (an empty cell stands in for a missing item).
 std::u16string drawingPathOfRow(const ScriptSet& set, const DrawingList& list, int row);
 
+// The rows a whole-list script of this choice takes, in list order: the selected rows,
+// or every row (kSelectedOrAll with none selected); none for kSelected without a selection.
+std::vector<int> rowsOfRun(const DrawingList& list, RowChoice choice);
+
 // A script composed in memory; nothing is written and the list is not changed.
 struct ComposedScript {
   ScriptOutcome outcome = ScriptOutcome::kWritten;

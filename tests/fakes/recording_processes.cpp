@@ -12,9 +12,18 @@ bool RecordingProcesses::start(Kind kind, const std::u16string& application,
   return !fails;
 }
 
-bool RecordingProcesses::startAndWait(const std::u16string& application,
-                                      const std::u16string& commandLine) {
-  return start(Kind::kStartAndWait, application, commandLine);
+ProcessRun RecordingProcesses::startAndWait(const std::u16string& application,
+                                            const std::u16string& commandLine, int timeLimitSeconds) {
+  const int number = starts_;
+  ProcessRun run;
+  run.started = start(Kind::kStartAndWait, application, commandLine);
+  events.back().timeLimitSeconds = timeLimitSeconds;
+  if (!run.started) return run;
+  const auto told = outcomes.find(number);
+  if (told == outcomes.end()) return run;
+  ProcessRun given = told->second;
+  given.started = true;
+  return given;
 }
 
 bool RecordingProcesses::startWithoutWait(const std::u16string& program,

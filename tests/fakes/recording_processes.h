@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class RecordingProcesses : public ProcessPort {
     std::u16string commandLine;  // the arguments of a start without wait
     int milliseconds = 0;        // a pause
     bool started = false;
+    int timeLimitSeconds = 0;   // a start and wait
   };
 
   std::vector<Event> events;
@@ -32,8 +34,12 @@ class RecordingProcesses : public ProcessPort {
   int failFromStart = -1;
   // Called for each start that succeeds, before it "ends".
   std::function<void(const Event&)> whileRunning;
+  // What the waited-for starts that succeed give back, by their number among the starts
+  // (0 = the first); a start not named here ends with exit code 0.
+  std::map<int, ProcessRun> outcomes;
 
-  bool startAndWait(const std::u16string& application, const std::u16string& commandLine) override;
+  ProcessRun startAndWait(const std::u16string& application, const std::u16string& commandLine,
+                          int timeLimitSeconds) override;
   bool startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
   void pause(int milliseconds) override;
 

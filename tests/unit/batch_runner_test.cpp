@@ -37,6 +37,27 @@ std::u16string rowScript(std::u16string_view name) {
   return u"open \"C:\\p\\" + std::u16string(name) + u"\"\r\nclose\r\n" + kClosing;
 }
 
+// The status text of the per-row runs as the runner reports them: the progress text at
+// each start, an empty text at the end.
+struct ProgressTexts : RunObserver {
+  std::vector<std::u16string> texts;
+  RunKind kind = RunKind::kWholeList;
+  int total = 0;
+  void runBegins(RunKind runKind, int runTotal) override {
+    kind = runKind;
+    total = runTotal;
+  }
+  void rowBegins(int, int ordinal, std::u16string_view, std::u16string_view fileName) override {
+    texts.push_back(progressText(ordinal, total, fileName));
+  }
+  void rowEnds(const ProcessRun&) override {}
+  void rowNotRun(int, std::u16string_view, bool) override {}
+  void wholeListRan(const std::vector<int>&, const std::vector<std::u16string>&, const ProcessRun&) override {}
+  void runEnds() override {
+    if (kind != RunKind::kWholeList) texts.emplace_back();
+  }
+};
+
 // The runner over fake ports. Every message reads "#<number>". Each run of the CAD
 // application notes the Run script it was started on.
 struct Bench : ScriptedMessages {
@@ -47,7 +68,8 @@ struct Bench : ScriptedMessages {
   Settings settings;
   BatchRunner runner{files, processes, messages, settings};
   std::vector<std::u16string> scriptsRun;
-  std::vector<std::u16string> progress;
+  ProgressTexts observer;
+  std::vector<std::u16string>& progress = observer.texts;
 
   Bench() {
     list.rebuildColumns(*set);
@@ -61,7 +83,7 @@ struct Bench : ScriptedMessages {
     processes.whileRunning = [this](const RecordingProcesses::Event& event) {
       if (event.kind == Kind::kStartAndWait) scriptsRun.push_back(files.text(kScript));
     };
-    runner.setProgressSink([this](std::u16string_view text) { progress.emplace_back(text); });
+    runner.setObserver(&observer);
   }
 
   void addRows(std::initializer_list<const char16_t*> names) {
@@ -166,7 +188,7 @@ TEST(WholeListRun, ACadApplicationThatCannotStartShowsMessage6) {
 
   bench.ui.boxes.clear();
   bench.settings.autocad_file.clear();
-  EXPECT_FALSE(bench.runner.runCadApplication());
+  EXPECT_FALSE(bench.runner.runCadApplication().started);
   EXPECT_EQ(bench.shown(), std::vector<std::u16string>{u"#6"});
 }
 

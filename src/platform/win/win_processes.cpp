@@ -33,18 +33,32 @@ HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLin
 
 }  // namespace
 
-bool WinProcesses::startAndWait(const std::u16string& application,
-                                const std::u16string& commandLine) {
+ProcessRun WinProcesses::startAndWait(const std::u16string& application,
+                                      const std::u16string& commandLine, int timeLimitSeconds) {
+  ProcessRun run;
   // Without an application name CreateProcessW would run the command line's first word,
   // here "/b": an empty `autocad_file` must fail instead.
-  if (application.empty()) return false;
+  if (application.empty()) return run;
   const std::wstring name = toWide(application);
   std::vector<wchar_t> line = writableCommandLine(commandLine);
   const HANDLE process = startProcess(name.c_str(), line);
-  if (process == nullptr) return false;
-  WaitForSingleObject(process, INFINITE);
+  if (process == nullptr) return run;
+  run.started = true;
+  const DWORD limit =
+      timeLimitSeconds > 0 ? static_cast<DWORD>(timeLimitSeconds) * 1000u : INFINITE;
+  if (WaitForSingleObject(process, limit) == WAIT_TIMEOUT) {
+    // A hung CAD process would hold every later row: it is ended, and waited for so that
+    // it lets go of the drawing and the Run script before the next row starts.
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 10000);
+    run.timedOut = true;
+  } else {
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    run.exitCode = code;
+  }
   CloseHandle(process);
-  return true;
+  return run;
 }
 
 bool WinProcesses::startWithoutWait(const std::u16string& program,

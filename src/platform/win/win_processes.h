@@ -1,5 +1,5 @@
-// The process port over kernel32: CreateProcessW and an endless wait for the CAD
-// application, CreateProcessW without a wait for Notepad, Sleep for the pauses.
+// The process port over kernel32: CreateProcessW and a wait for the CAD application
+// (endless, or ended by TerminateProcess at a time limit), CreateProcessW without a wait for Notepad, Sleep for the pauses.
 #pragma once
 
 #include "platform/process_port.h"
@@ -8,7 +8,8 @@ namespace dovevar::win {
 
 class WinProcesses : public ProcessPort {
  public:
-  bool startAndWait(const std::u16string& application, const std::u16string& commandLine) override;
+  ProcessRun startAndWait(const std::u16string& application, const std::u16string& commandLine,
+                          int timeLimitSeconds) override;
   bool startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
   void pause(int milliseconds) override;
 };

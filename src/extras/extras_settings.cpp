@@ -1,0 +1,51 @@
+#include "extras/extras_settings.h"
+
+#include <vector>
+
+#include "store/settings_text.h"
+#include "store/text_codec.h"
+
+namespace dovevar {
+namespace {
+
+constexpr std::u16string_view kCheckBeforeRunKey = u"check_before_run=";
+constexpr std::u16string_view kWatchdogSecondsKey = u"watchdog_seconds=";
+
+std::u16string extrasPath(std::u16string_view folder) {
+  return settingsFilePath(folder, kExtrasFileName);
+}
+
+}  // namespace
+
+ExtrasSettings parseExtrasSettings(std::string_view bytes) {
+  ExtrasSettings settings;
+  if (bytes.size() < 2 || bytes.substr(0, 2) != "\xFF\xFE") return settings;
+  const std::u16string text = fromUtf16LeBytes(bytes.substr(2));
+  // The last occurrence of a key wins, as in every stored file.
+  splitSettingsLines(text, kSettingsLineLimit, [&settings](std::u16string_view line) {
+    if (line.starts_with(kCheckBeforeRunKey)) {
+      settings.checkBeforeRun = settingsNumber(line.substr(kCheckBeforeRunKey.size())) == 1;
+    } else if (line.starts_with(kWatchdogSecondsKey)) {
+      const int seconds = settingsNumber(line.substr(kWatchdogSecondsKey.size()));
+      settings.watchdogSeconds = seconds > 0 && seconds <= kMaxWatchdogSeconds ? seconds : 0;
+    }
+  });
+  return settings;
+}
+
+ExtrasSettings readExtrasSettings(FileSystem& files, std::u16string_view folder) {
+  std::string bytes;
+  if (files.readFile(extrasPath(folder), false, bytes) != FileSystem::ReadResult::kRead) return {};
+  return parseExtrasSettings(bytes);
+}
+
+bool writeExtrasSettings(FileSystem& files, Messages& messages, std::u16string_view folder,
+                         const ExtrasSettings& settings) {
+  const std::vector<std::u16string> lines = {
+      std::u16string(kCheckBeforeRunKey) + (settings.checkBeforeRun ? u"1" : u"0") + u"\r\n",
+      std::u16string(kWatchdogSecondsKey) + decimalText(settings.watchdogSeconds) + u"\r\n",
+  };
+  return writeSettingsText(files, messages, extrasPath(folder), lines);
+}
+
+}  // namespace dovevar

@@ -1,0 +1,68 @@
+#include "extras/extras_texts.h"
+
+#include <array>
+
+namespace dovevar {
+namespace {
+
+constexpr int kLanguages = 4;
+using Row = std::array<std::u16string_view, kLanguages>;  // Japanese, English, Korean, Chinese
+
+constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
+    {u"リストのチェック", u"Check list", u"목록 검사", u"检查列表"},
+    {u"{1} 行中 {0} 件の問題があります。", u"{0} problems in {1} rows.", u"{1}행 중 {0}건의 문제가 있습니다.",
+     u"{1} 行中有 {0} 个问题。"},
+    {u"{0} 行に問題はありません。", u"No problem in {0} rows.", u"{0}행에 문제가 없습니다.", u"{0} 行中没有问题。"},
+    {u"このまま実行しますか？", u"Run anyway?", u"그대로 실행하시겠습니까?", u"仍要运行吗？"},
+    {u"行", u"Row", u"행", u"行"},
+    {u"列", u"Column", u"열", u"列"},
+    {u"問題", u"Problem", u"문제", u"问题"},
+    {u"問題の行を選択", u"Select these rows", u"문제 행 선택", u"选择这些行"},
+    {u"閉じる", u"Close", u"닫기", u"关闭"},
+    {u"実行する", u"Run anyway", u"실행", u"仍然运行"},
+    {u"キャンセル", u"Cancel", u"취소", u"取消"},
+    {u"図面がありません: {0}", u"Drawing not found: {0}", u"도면이 없습니다: {0}", u"找不到图纸: {0}"},
+    {u"インストールされていないプリンタです: {0}", u"Printer not installed: {0}",
+     u"설치되지 않은 프린터입니다: {0}", u"未安装的打印机: {0}"},
+    {u"使用禁止のプリンタです: {0}", u"Printer is prohibited: {0}", u"사용 금지된 프린터입니다: {0}",
+     u"禁止使用的打印机: {0}"},
+    {u"用紙 {0} は {1} にありません", u"Paper {0} is not offered by {1}", u"용지 {0}은(는) {1}에 없습니다",
+     u"{1} 不提供纸张 {0}"},
+    {u"印刷スタイルがありません: {0}", u"Plot style not found: {0}", u"플롯 스타일이 없습니다: {0}",
+     u"找不到打印样式: {0}"},
+    {u"スクリプトにファイル名かフォルダの列がありません", u"The Script set has no file-name or folder column",
+     u"스크립트에 파일 이름 또는 폴더 열이 없습니다", u"脚本没有文件名或文件夹列"},
+    {u"{0}/{1} {2}、経過 {3}、残り約 {4}", u"{0}/{1} {2}, {3} elapsed, about {4} left",
+     u"{0}/{1} {2}, 경과 {3}, 약 {4} 남음", u"{0}/{1} {2}，已用 {3}，约剩 {4}"},
+    {u"{0}/{1} {2}", u"{0}/{1} {2}", u"{0}/{1} {2}", u"{0}/{1} {2}"},
+    {u"{0} 行を一括実行中", u"{0} rows in one run", u"{0}행 일괄 실행 중", u"一次运行 {0} 行"},
+    {u"完了 {0}、失敗 {1}", u"{0} done, {1} failed", u"완료 {0}, 실패 {1}", u"完成 {0}，失败 {1}"},
+    {u"実行レポートを書き込めません: {0}", u"The run report could not be written: {0}",
+     u"실행 보고서를 쓸 수 없습니다: {0}", u"无法写入运行报告: {0}"},
+    {u"実行レポートを開けません: {0}", u"The run report could not be opened: {0}",
+     u"실행 보고서를 열 수 없습니다: {0}", u"无法打开运行报告: {0}"},
+}};
+
+}  // namespace
+
+std::u16string_view extrasText(int language, ExtrasText text) {
+  const int column = language >= 0 && language < kLanguages ? language : 1;
+  return kTexts[static_cast<int>(text)][column];
+}
+
+std::u16string fillText(std::u16string_view pattern, std::initializer_list<std::u16string_view> values) {
+  std::u16string text;
+  for (std::size_t at = 0; at < pattern.size(); ++at) {
+    const bool placeholder = pattern[at] == u'{' && at + 2 < pattern.size() && pattern[at + 2] == u'}' &&
+                             pattern[at + 1] >= u'0' && pattern[at + 1] < u'0' + static_cast<int>(values.size());
+    if (!placeholder) {
+      text += pattern[at];
+      continue;
+    }
+    text.append(*(values.begin() + (pattern[at + 1] - u'0')));
+    at += 2;
+  }
+  return text;
+}
+
+}  // namespace dovevar

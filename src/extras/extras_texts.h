@@ -1,0 +1,45 @@
+// The texts of Dovevar's own extensions in the four interface languages. They are part
+// of the program, not of the UI text file, so an older wchar_set.ini still serves.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace dovevar {
+
+enum class ExtrasText : int {
+  kCheckCaption,       // the check dialog's title
+  kCheckFoundProblems,  // {0} problems in {1} rows
+  kCheckFoundNone,      // no problem in {0} rows
+  kCheckAskToRun,       // the question under the list before a run
+  kHeadingRow,
+  kHeadingColumn,
+  kHeadingProblem,
+  kSelectRows,
+  kClose,
+  kRunAnyway,
+  kCancel,
+  kDrawingMissing,     // {0} the path
+  kPrinterMissing,     // {0} the printer
+  kPrinterProhibited,  // {0} the printer
+  kPaperMissing,       // {0} the paper, {1} the printer
+  kPlotStyleMissing,   // {0} the plot-style table
+  kNoPathColumns,      // the set has no file-name or folder column
+  kProgress,           // {0}/{1} {2}, {3} elapsed, about {4} left
+  kProgressFirst,      // {0}/{1} {2}, before any row has ended
+  kWholeListRunning,   // {0} rows in one run
+  kSummary,            // {0} done, {1} failed
+  kReportNotWritten,   // {0} the report's path
+  kReportNotOpened,    // {0} the report's path
+  kCount
+};
+
+// The text in the UI language (0 Japanese, 1 English, 2 Korean, 3 Chinese; any other
+// number gives English).
+std::u16string_view extrasText(int language, ExtrasText text);
+
+// The pattern with "{0}", "{1}", ... replaced by the values in turn.
+std::u16string fillText(std::u16string_view pattern, std::initializer_list<std::u16string_view> values);
+
+}  // namespace dovevar

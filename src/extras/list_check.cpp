@@ -1,0 +1,115 @@
+#include "extras/list_check.h"
+
+#include <algorithm>
+
+#include "extras/extras_texts.h"
+#include "list/cell_choices.h"
+#include "store/settings_text.h"
+
+namespace dovevar {
+namespace {
+
+bool editsAs(const ScriptSet& set, int column, std::int32_t editMode) {
+  const int item = itemOfColumn(set, column);
+  return item >= 0 && set.items[item].edit_mode == editMode;
+}
+
+bool isProhibitedRecord(const PrinterRecord& printer) {
+  return printer.papers[0] == kPaperProhibition;
+}
+
+// A printer whose papers could not be read tells nothing about its papers.
+bool papersKnown(const PrinterRecord& printer) {
+  return printer.papers[0] != kPaperCannotSearch;
+}
+
+bool offersPaper(const PrinterRecord& printer, std::u16string_view paper) {
+  if (printer.papers[0] == kPaperNoKind) return false;
+  const std::vector<std::u16string_view> papers = paperChoices(printer);
+  return std::find(papers.begin(), papers.end(), paper) != papers.end();
+}
+
+void checkPrinterAndPaper(const ScriptSet& set, const DrawingList& list, int row,
+                          const CheckSources& sources, std::vector<CheckProblem>& problems) {
+  if (!editsAs(set, kPrinterColumn, EditMode::kPrinter)) return;
+  const std::u16string printerName(list.cell(row, kPrinterColumn));
+  if (printerName.empty()) return;
+  const PrinterRecord* printer = findPrinter(sources.printers, printerName);
+  if (printer == nullptr) {
+    problems.push_back({row, kPrinterColumn, ProblemKind::kPrinterMissing, printerName, {}});
+    return;
+  }
+  if (isProhibitedRecord(*printer)) {
+    problems.push_back({row, kPrinterColumn, ProblemKind::kPrinterProhibited, printerName, {}});
+    return;
+  }
+  if (!editsAs(set, kPaperColumn, EditMode::kPaper)) return;
+  const std::u16string paper(list.cell(row, kPaperColumn));
+  if (!paper.empty() && papersKnown(*printer) && !offersPaper(*printer, paper)) {
+    problems.push_back({row, kPaperColumn, ProblemKind::kPaperMissing, paper, printerName});
+  }
+}
+
+}  // namespace
+
+std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& list,
+                                    const std::vector<int>& rows, const CheckSources& sources) {
+  std::vector<CheckProblem> problems;
+  if (fileNameItem(set) < 0 || folderItem(set) < 0) {
+    problems.push_back({-1, -1, ProblemKind::kNoPathColumns, {}, {}});
+    return problems;
+  }
+  const int nameColumn = columnOfItem(set, fileNameItem(set));
+  std::vector<int> plotStyleColumns;
+  for (int column = 0; column < list.columnCount(); ++column) {
+    if (editsAs(set, column, EditMode::kPlotStyle)) plotStyleColumns.push_back(column);
+  }
+  for (const int row : rows) {
+    if (row < 0 || row >= list.rowCount()) continue;
+    const std::u16string drawing = drawingPathOfRow(set, list, row);
+    if (list.cell(row, nameColumn).empty() || !sources.files.exists(drawing)) {
+      problems.push_back({row, nameColumn, ProblemKind::kDrawingMissing, drawing, {}});
+    }
+    checkPrinterAndPaper(set, list, row, sources, problems);
+    for (const int column : plotStyleColumns) {
+      const std::u16string style(list.cell(row, column));
+      if (!style.empty() && !sources.files.exists(settingsFilePath(sources.plotStyleFolder, style))) {
+        problems.push_back({row, column, ProblemKind::kPlotStyleMissing, style, {}});
+      }
+    }
+  }
+  std::stable_sort(problems.begin(), problems.end(), [](const CheckProblem& a, const CheckProblem& b) {
+    return a.row != b.row ? a.row < b.row : a.column < b.column;
+  });
+  return problems;
+}
+
+std::vector<int> rowsWithProblems(const std::vector<CheckProblem>& problems) {
+  std::vector<int> rows;
+  for (const CheckProblem& problem : problems) {
+    if (problem.row >= 0) rows.push_back(problem.row);
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+std::u16string problemText(const CheckProblem& problem, int language) {
+  switch (problem.kind) {
+    case ProblemKind::kNoPathColumns:
+      return std::u16string(extrasText(language, ExtrasText::kNoPathColumns));
+    case ProblemKind::kDrawingMissing:
+      return fillText(extrasText(language, ExtrasText::kDrawingMissing), {problem.value});
+    case ProblemKind::kPrinterMissing:
+      return fillText(extrasText(language, ExtrasText::kPrinterMissing), {problem.value});
+    case ProblemKind::kPrinterProhibited:
+      return fillText(extrasText(language, ExtrasText::kPrinterProhibited), {problem.value});
+    case ProblemKind::kPaperMissing:
+      return fillText(extrasText(language, ExtrasText::kPaperMissing), {problem.value, problem.printer});
+    case ProblemKind::kPlotStyleMissing:
+      return fillText(extrasText(language, ExtrasText::kPlotStyleMissing), {problem.value});
+  }
+  return {};
+}
+
+}  // namespace dovevar

@@ -1,0 +1,118 @@
+#include "extras/run_recorder.h"
+
+#include "extras/run_progress.h"
+
+namespace dovevar {
+namespace {
+
+RowOutcome outcomeOf(const ProcessRun& run) {
+  if (!run.started) return RowOutcome::kNotStarted;
+  return run.timedOut ? RowOutcome::kTimedOut : RowOutcome::kStarted;
+}
+
+}  // namespace
+
+std::string_view RunRecorder::kindWord() const {
+  switch (kind_) {
+    case RunKind::kWholeList:
+      return unattended_ ? "command line" : "one run";
+    case RunKind::kPerRowCommand:
+      return "per row";
+    case RunKind::kTimer:
+      return unattended_ ? "command line per row" : "timer";
+  }
+  return "";
+}
+
+void RunRecorder::show(std::u16string_view text) {
+  if (status_) status_(text);
+}
+
+void RunRecorder::runBegins(RunKind kind, int total) {
+  // A timer run started again while it runs begins a run of its own.
+  if (running_) runEnds();
+  running_ = true;
+  kind_ = kind;
+  runStart_ = clock_.now();
+  runStartMs_ = clock_.milliseconds();
+  total_ = total;
+  ended_ = 0;
+  failed_ = 0;
+  row_ = -1;
+  if (kind == RunKind::kWholeList) show(wholeListLine(language_, total));
+}
+
+void RunRecorder::rowBegins(int row, int ordinal, std::u16string_view drawing, std::u16string_view fileName) {
+  row_ = row;
+  drawing_ = drawing;
+  rowStart_ = clock_.now();
+  rowStartMs_ = clock_.milliseconds();
+  const std::int64_t elapsed = rowStartMs_ - runStartMs_;
+  show(progressLine(language_, ordinal, total_, fileName, elapsed, remainingEstimate(elapsed, ended_, total_)));
+}
+
+void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
+                         const WallTime& start, std::int64_t startMs) {
+  ReportRow line;
+  line.run = runStart_;
+  line.kind = kindWord();
+  line.row = row;
+  line.drawing = drawing;
+  line.start = start;
+  line.end = clock_.now();
+  line.milliseconds = clock_.milliseconds() - startMs;
+  line.outcome = outcome;
+  line.exitCode = run.exitCode;
+  report_.add(line);
+  ++ended_;
+  ++rows_;
+  if (isFailure(outcome, run.exitCode)) ++failed_;
+  if (outcome != RowOutcome::kStarted) ++failedStarts_;
+}
+
+void RunRecorder::rowEnds(const ProcessRun& run) {
+  record(row_, drawing_, outcomeOf(run), run, rowStart_, rowStartMs_);
+  flush();
+}
+
+void RunRecorder::rowNotRun(int row, std::u16string_view drawing, bool runEnded) {
+  record(row, drawing, runEnded ? RowOutcome::kSkipped : RowOutcome::kNotStarted, {}, clock_.now(),
+         clock_.milliseconds());
+}
+
+void RunRecorder::wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
+                               const ProcessRun& run) {
+  for (std::size_t i = 0; i < rows.size() && i < drawings.size(); ++i) {
+    record(rows[i], drawings[i], outcomeOf(run), run, runStart_, runStartMs_);
+  }
+}
+
+void RunRecorder::runEnds() {
+  if (!running_) return;
+  running_ = false;
+  flush();
+  show(summaryLine(language_, ended_ - failed_, failed_));
+}
+
+void RunRecorder::log(std::u16string_view note) {
+  ReportRow line;
+  line.run = running_ ? runStart_ : clock_.now();
+  line.kind = running_ ? kindWord() : (unattended_ ? "command line" : "");
+  line.outcome = RowOutcome::kLog;
+  line.note = note;
+  report_.add(line);
+}
+
+bool RunRecorder::flush() {
+  const bool written = report_.flush();
+  if (!written) writeFailed_ = true;
+  return written;
+}
+
+bool RunRecorder::takeWriteFailure() {
+  const bool failed = writeFailed_;
+  writeFailed_ = false;
+  return failed;
+}
+
+}  // namespace dovevar

@@ -1,0 +1,79 @@
+// Watches the runs for the run report and the status bar: each row that ran or did not
+// goes into the report as it ends, the status text follows the rows, and the end of a
+// run leaves its summary. Messages that an unattended run cannot show go in as log lines.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "extras/run_report.h"
+#include "platform/clock.h"
+#include "script/run_observer.h"
+
+namespace dovevar {
+
+class RunRecorder : public RunObserver {
+ public:
+  using StatusSink = std::function<void(std::u16string_view)>;
+
+  // `language` is the Settings record's `moji_type`, read at every call.
+  RunRecorder(RunReport& report, Clock& clock, const int& language)
+      : report_(report), clock_(clock), language_(language) {}
+
+  void setStatusSink(StatusSink sink) { status_ = std::move(sink); }
+  // An unattended run: its rows' kind says so.
+  void setUnattended(bool unattended) { unattended_ = unattended; }
+
+  void runBegins(RunKind kind, int total) override;
+  void rowBegins(int row, int ordinal, std::u16string_view drawing, std::u16string_view fileName) override;
+  void rowEnds(const ProcessRun& run) override;
+  void rowNotRun(int row, std::u16string_view drawing, bool runEnded) override;
+  void wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
+                    const ProcessRun& run) override;
+  void runEnds() override;
+
+  // A log line of the current run (or of none yet), written at the next flush.
+  void log(std::u16string_view note);
+  // Writes what is waiting; false when the report could not be written.
+  bool flush();
+
+  // Every row recorded since the recorder was made ran and ended by itself, and there was
+  // at least one.
+  bool everyRowStarted() const { return rows_ > 0 && failedStarts_ == 0; }
+  // The last flush failed: the user is to be told once.
+  bool takeWriteFailure();
+
+ private:
+  std::string_view kindWord() const;
+  void record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
+              const WallTime& start, std::int64_t startMs);
+  void show(std::u16string_view text);
+
+  RunReport& report_;
+  Clock& clock_;
+  const int& language_;
+  StatusSink status_;
+  bool unattended_ = false;
+
+  bool running_ = false;
+  RunKind kind_ = RunKind::kWholeList;
+  WallTime runStart_;
+  std::int64_t runStartMs_ = 0;
+  int total_ = 0;
+  int ended_ = 0;
+  int failed_ = 0;
+  // The row that began last.
+  int row_ = -1;
+  std::u16string drawing_;
+  WallTime rowStart_;
+  std::int64_t rowStartMs_ = 0;
+
+  int rows_ = 0;          // rows recorded since the recorder was made
+  int failedStarts_ = 0;  // of them, rows that did not run to their end
+  bool writeFailed_ = false;
+};
+
+}  // namespace dovevar

@@ -1,0 +1,111 @@
+#include "extras/run_report.h"
+
+#include <cstdio>
+
+#include "store/text_codec.h"
+
+namespace dovevar {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string csvField(std::string text, bool mayLookLikeFormula) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  if (mayLookLikeFormula && !text.empty() &&
+      (text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@')) {
+    text.insert(0, 1, '\'');
+  }
+  if (text.find_first_of(",\"") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string number(std::int64_t value) { return std::to_string(value); }
+
+}  // namespace
+
+std::string_view outcomeWord(RowOutcome outcome) {
+  switch (outcome) {
+    case RowOutcome::kStarted:
+      return "started";
+    case RowOutcome::kTimedOut:
+      return "timed out";
+    case RowOutcome::kNotStarted:
+      return "did not start";
+    case RowOutcome::kSkipped:
+      return "skipped";
+    case RowOutcome::kLog:
+      return "log";
+  }
+  return "log";
+}
+
+bool isFailure(RowOutcome outcome, std::uint32_t exitCode) {
+  return outcome != RowOutcome::kLog && (outcome != RowOutcome::kStarted || exitCode != 0);
+}
+
+std::string wallTimeText(const WallTime& time) {
+  char text[40];
+  std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day,
+                time.hour, time.minute, time.second);
+  return text;
+}
+
+std::string reportLine(const ReportRow& row) {
+  const bool isRow = row.outcome != RowOutcome::kLog;
+  std::string line = wallTimeText(row.run);
+  line += ',' + csvField(std::string(row.kind), false);
+  line += ',' + (row.row >= 0 ? number(row.row + 1) : std::string());
+  line += ',' + csvField(utf16ToUtf8(row.drawing), true);
+  line += ',' + (isRow ? wallTimeText(row.start) : std::string());
+  line += ',' + (isRow ? wallTimeText(row.end) : std::string());
+  line += ',' + (isRow ? number((row.milliseconds + 500) / 1000) : std::string());
+  line += ',' + std::string(outcomeWord(row.outcome));
+  line += ',' + (row.outcome == RowOutcome::kStarted ? number(row.exitCode) : std::string());
+  line += ',' + csvField(utf16ToUtf8(row.note), true);
+  return line + "\r\n";
+}
+
+void RunReport::add(const ReportRow& row) {
+  lines_.push_back(reportLine(row));
+  if (lines_.size() > kRunReportLineLimit) lines_.pop_front();
+}
+
+bool RunReport::load() {
+  std::string bytes;
+  const FileSystem::ReadResult read = files_.readFile(path_, false, bytes);
+  if (read == FileSystem::ReadResult::kFailed) return false;
+  std::deque<std::string> old;
+  const std::string head = std::string(kByteOrderMark) + std::string(kRunReportHeader);
+  // A file of another shape is not a report of ours to continue: it is begun afresh.
+  if (read == FileSystem::ReadResult::kRead && bytes.starts_with(head)) {
+    for (std::size_t at = head.size(); at < bytes.size();) {
+      std::size_t end = bytes.find("\r\n", at);
+      if (end == std::string::npos) break;  // a cut last line is dropped
+      old.push_back(bytes.substr(at, end + 2 - at));
+      at = end + 2;
+    }
+  }
+  // The old lines go before the ones added since the run began.
+  for (auto line = lines_.begin(); line != lines_.end(); ++line) old.push_back(std::move(*line));
+  lines_ = std::move(old);
+  while (lines_.size() > kRunReportLineLimit) lines_.pop_front();
+  loaded_ = true;
+  return true;
+}
+
+bool RunReport::flush() {
+  if (!loaded_ && !load()) return false;
+  std::string bytes(kByteOrderMark);
+  bytes += kRunReportHeader;
+  for (const std::string& line : lines_) bytes += line;
+  return files_.replaceFile(path_, bytes);
+}
+
+}  // namespace dovevar

@@ -1,0 +1,160 @@
+#include "extras/unattended_run.h"
+
+#include "extras/extras_settings.h"
+#include "extras/list_check.h"
+#include "extras/run_recorder.h"
+#include "list/drawing_list.h"
+#include "list/list_file.h"
+#include "printers/printer_table.h"
+#include "script/batch_runner.h"
+#include "script/script_set_file.h"
+#include "store/main_settings_file.h"
+#include "store/messages.h"
+#include "store/settings_text.h"
+#include "store/text_ids.h"
+#include "store/ui_text_file.h"
+
+namespace dovevar {
+namespace {
+
+bool sameLetters(std::u16string_view text, std::u16string_view lowerCase) {
+  if (text.size() != lowerCase.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? text[i] - u'A' + u'a' : text[i];
+    if (c != lowerCase[i]) return false;
+  }
+  return true;
+}
+
+// Every box becomes a log line of the report; a question is answered No, the answer that
+// changes nothing.
+class ReportUi : public UiPort {
+ public:
+  explicit ReportUi(RunRecorder& recorder) : recorder_(recorder) {}
+  int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) override {
+    std::u16string note(title);
+    if (!note.empty() && !text.empty()) note += u": ";
+    note += text;
+    recorder_.log(note.empty() ? u"a message without text (wchar_set.ini lacks it)" : note);
+    return style == BoxStyle::kYesNo ? kNo : kOk;
+  }
+  bool chooseFileToSave(const FileDialog&, std::u16string&) override { return false; }
+  bool chooseFileToOpen(const FileDialog&, std::u16string&) override { return false; }
+
+ private:
+  RunRecorder& recorder_;
+};
+
+std::u16string absoluteListPath(const std::u16string& folder, const std::u16string& path) {
+  const bool absolute = path.starts_with(u"\\") || (path.size() > 1 && path[1] == u':');
+  return absolute ? path : settingsFilePath(folder, path);
+}
+
+// What the whole run needs, made in the order the program's own start-up makes it.
+struct Session {
+  Session(UnattendedPorts ports, const std::u16string& folder)
+      : ports(ports), folder(folder), report(ports.files, settingsFilePath(folder, kRunReportFileName)) {}
+
+  int fail(std::u16string_view note) {
+    recorder.log(note);
+    recorder.flush();
+    return kUnattendedFailed;
+  }
+
+  bool loadList(const std::u16string& path);
+  void checkFirst(const ScriptSet& set);
+
+  UnattendedPorts ports;
+  const std::u16string& folder;
+  Settings settings;
+  TextTables texts;
+  ScriptSetTable scriptSets;
+  DrawingList list;
+  RunReport report;
+  RunRecorder recorder{report, ports.clock, settings.moji_type};
+  ReportUi ui{recorder};
+  Messages messages{ui, texts, settings.moji_type};
+};
+
+// As the load command reads a chosen file: the set first, the columns, then the rows.
+bool Session::loadList(const std::u16string& path) {
+  if (!isListFilePath(path)) {
+    messages.show(kMsgListPathNotLst);
+    return false;
+  }
+  // The reader makes a missing file; a night run must not find an empty list instead.
+  if (!ports.files.exists(path)) return false;
+  if (readListFile(ports.files, messages, path, ListPass::kScriptSetOnly, settings.scrpit_type, list) != 0) {
+    return false;
+  }
+  list.rebuildColumns(currentScriptSet(scriptSets, settings.scrpit_type));
+  return readListFile(ports.files, messages, path, ListPass::kRows, settings.scrpit_type, list) == 0;
+}
+
+// Nobody is there to ask: the problems go into the report and the run goes on.
+void Session::checkFirst(const ScriptSet& set) {
+  PrinterTable printers;
+  buildPrinterTable(printers, ports.spooler, settings, messages);
+  const CheckSources sources{printers, ports.files, settings.ctb_file};
+  for (const CheckProblem& problem : checkRows(set, list, rowsOfRun(list, RowChoice::kAll), sources)) {
+    std::u16string note = u"check";
+    if (problem.row >= 0) note += u": row " + decimalText(problem.row + 1);
+    recorder.log(note + u": " + problemText(problem, settings.moji_type));
+  }
+}
+
+}  // namespace
+
+StartRequest parseStartArguments(const std::vector<std::u16string>& arguments) {
+  StartRequest request;
+  if (arguments.empty() || !sameLetters(arguments[0], u"/run")) return request;
+  request.kind = StartRequest::Kind::kBadArguments;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (sameLetters(arguments[i], u"/perrow") && !request.perRow) {
+      request.perRow = true;
+    } else if (request.listPath.empty() && !arguments[i].empty() && arguments[i][0] != u'/') {
+      request.listPath = arguments[i];
+    } else {
+      return request;
+    }
+  }
+  if (!request.listPath.empty()) request.kind = StartRequest::Kind::kUnattended;
+  return request;
+}
+
+int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, const StartRequest& request) {
+  Session session(ports, settingsFolder);
+  session.recorder.setUnattended(true);
+  readUiTextFile(ports.files, session.messages, settingsFolder, session.texts);
+  if (readMainSettings(ports.files, session.messages, settingsFolder, session.settings) != 0) {
+    return session.fail(u"Dovevar.ini could not be read: start Dovevar once to set it up");
+  }
+  if (readScriptSets(ports.files, session.messages, settingsFolder, session.settings.moji_type,
+                     session.scriptSets) != 0) {
+    session.messages.show(kMsgScriptSetFileNotRead);
+    return session.fail(u"the Script set file could not be read");
+  }
+  const std::u16string listPath = absoluteListPath(settingsFolder, request.listPath);
+  if (!session.loadList(listPath)) return session.fail(u"the List file could not be loaded: " + listPath);
+  if (session.list.rowCount() == 0) return session.fail(u"the List file has no rows: " + listPath);
+
+  const ScriptSet& set = currentScriptSet(session.scriptSets, session.settings.scrpit_type);
+  const ExtrasSettings extras = readExtrasSettings(ports.files, settingsFolder);
+  if (extras.checkBeforeRun) session.checkFirst(set);
+
+  BatchRunner runner(ports.files, ports.processes, session.messages, session.settings);
+  runner.setObserver(&session.recorder);
+  if (request.perRow) {
+    // The timer run's steps one after another: a row whose script cannot be written is
+    // passed over and the run goes on, as it does on screen.
+    runner.setTimeLimit(extras.watchdogSeconds);
+    runner.startTimerRun(session.list);
+    while (runner.timerTick(set, session.list)) ports.processes.pause(kRunTimerIntervalMs);
+  } else {
+    runner.runWholeList(set, session.list, RowChoice::kAll);
+  }
+  const bool written = session.recorder.flush();
+  return written && session.recorder.everyRowStarted() ? kUnattendedDone : kUnattendedFailed;
+}
+
+}  // namespace dovevar

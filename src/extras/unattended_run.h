@@ -1,0 +1,47 @@
+// The unattended run: "Dovevar.exe /run LIST [/perrow]" started in a settings folder
+// loads the List file, runs all its rows once (or restarting the CAD application per row)
+// and ends with an exit code that a task scheduler can act on. Nothing waits for a person:
+// every message goes into the run report as a log line instead of a box.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/process_port.h"
+#include "platform/spooler.h"
+
+namespace dovevar {
+
+// The exit codes: every row ran and ended by itself; something failed (the report says
+// what); the command line was not understood (nothing was run or written).
+inline constexpr int kUnattendedDone = 0;
+inline constexpr int kUnattendedFailed = 1;
+inline constexpr int kUnattendedBadArguments = 2;
+
+struct StartRequest {
+  enum class Kind { kWindow, kUnattended, kBadArguments };
+  Kind kind = Kind::kWindow;
+  std::u16string listPath;
+  bool perRow = false;
+};
+
+// The program's arguments, its own name left out. Without arguments, or with any that do
+// not begin with "/run", the program starts as a window as it always has; "/run" wants a
+// List file and takes "/perrow" besides (both in any letter case).
+StartRequest parseStartArguments(const std::vector<std::u16string>& arguments);
+
+struct UnattendedPorts {
+  FileSystem& files;
+  ProcessPort& processes;
+  Spooler& spooler;
+  Clock& clock;
+};
+
+// Runs the List file of the request in the settings folder and gives the exit code. A
+// relative List file path is taken in the settings folder. Dovevar.ini, listview.ini and
+// the Script set files are read, never written.
+int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, const StartRequest& request);
+
+}  // namespace dovevar

@@ -181,3 +181,9 @@
 #define IDC_DETAIL_IMPORT 1015
 #define IDC_DETAIL_EXPORT 1016
 #define IDC_DETAIL_CLOSE 1002
+
+// The list check dialog, an extension of Dovevar's own.
+#define IDD_LIST_CHECK 20
+#define IDC_CHECK_SUMMARY 1601
+#define IDC_CHECK_GRID 1602
+#define IDC_CHECK_SELECT_ROWS 1603

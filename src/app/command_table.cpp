@@ -58,6 +58,9 @@ constexpr std::array kCommands = {
     Command{37863, kNone, kAddRows10, kRefreshNothing},
     Command{37864, kNone, kAddRows50, kRefreshNothing},
     Command{37866, kNone, kLayoutSerialNumbers, kRefreshNothing},
+    // Dovevar's own extensions, at the end of the Start menu.
+    Command{37870, kPrinters, kCheckList, kRefreshNothing},
+    Command{37871, kNone, kOpenRunReport, kRefreshNothing},
     // The toolbar, buttons 330 to 346.
     Command{330, Check::kCountRows, kFolderSelectDialog, kRefreshStatus},
     Command{331, kNone, kCollectTreeDwg, kRefreshStatus},

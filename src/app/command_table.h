@@ -55,6 +55,8 @@ enum class Operation {
   kLayoutSerialNumbers,
   kMoveRowDown,
   kMoveRowUp,
+  kCheckList,
+  kOpenRunReport,
 };
 
 enum class Check {

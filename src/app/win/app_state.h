@@ -3,14 +3,19 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "collect/folder_select.h"
+#include "extras/extras_settings.h"
+#include "extras/run_recorder.h"
+#include "extras/run_report.h"
 #include "list/drawing_list.h"
 #include "list/line_edit_form.h"
 #include "list/list_editing.h"
 #include "list/win/cell_editor_view.h"
 #include "list/win/drawing_list_view.h"
+#include "platform/win/win_clock.h"
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_processes.h"
 #include "platform/win/win_spooler.h"
@@ -52,12 +57,18 @@ struct AppState {
   int firstNewRow = 0;                // the row count before a folder-select dialog
   FolderSelectTypes folderSelectTypes = FolderSelectTypes::kDwg;  // kept for the run
 
+  ExtrasSettings extras;  // read again before every run
+
   WinFileSystem files;
+  WinClock clock;
   WinSpooler spooler;
   WinProcesses processes;
   WinUi ui;  // owned by the main window once it exists
   Messages messages{ui, texts, settings.moji_type};
   BatchRunner runner{files, processes, messages, settings};
+  // Made once the settings folder is known; the runner tells the recorder every row.
+  std::unique_ptr<RunReport> report;
+  std::unique_ptr<RunRecorder> recorder;
 };
 
 }  // namespace dovevar::win

@@ -15,6 +15,8 @@
 #include "collect/win/folder_select_dialog.h"
 #include "collect/win/win_collection_dialogs.h"
 #include "config/win/environment_dialog.h"
+#include "extras/extras_texts.h"
+#include "extras/win/check_dialog.h"
 #include "list/list_file.h"
 #include "list/win/win_list_edit_dialogs.h"
 #include "platform/win/wide.h"
@@ -50,7 +52,14 @@ void runTimerStep(AppState& app) {
   KillTimer(app.mainWindow, kRunTimerId);
   const bool again = app.runner.timerTick(currentScriptSet(app.scriptSets, app.settings.scrpit_type), app.list);
   app.listView.showRows();
+  tellReportFailure(app);
   if (again) SetTimer(app.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+}
+
+void tellReportFailure(AppState& app) {
+  if (app.recorder == nullptr || !app.recorder->takeWriteFailure()) return;
+  app.ui.messageBox(fillText(extrasText(app.settings.moji_type, ExtrasText::kReportNotWritten), {app.report->path()}),
+                    u"Dovevar", UiPort::BoxStyle::kExclamation);
 }
 
 int MainCommands::rowCount() const { return app_.list.rowCount(); }
@@ -106,6 +115,50 @@ void MainCommands::openManual() {
     path = settingsFilePath(programFolder(), kManualFileName);
   }
   ShellExecuteW(app_.mainWindow, L"open", toWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+CheckSources MainCommands::checkSources() const {
+  return {app_.printers, app_.files, app_.settings.ctb_file};
+}
+
+void MainCommands::checkList() {
+  const std::vector<int> rows = rowsOfRun(app_.list, RowChoice::kSelectedOrAll);
+  const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
+  runCheckDialog(app_.instance, app_.mainWindow, CheckDialogMode::kReport,
+                 {problems, static_cast<int>(rows.size())}, currentSet(), app_.list, app_.settings.moji_type);
+}
+
+// The extras file is read again before every run, so that a change to it counts at once.
+// With the check turned on, a run whose rows have problems goes on only when the user
+// says so.
+bool MainCommands::checkedBeforeRun(RowChoice choice) {
+  app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
+  app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
+  if (!app_.extras.checkBeforeRun) return true;
+  // An empty list or selection is the run's own to refuse.
+  const std::vector<int> rows = rowsOfRun(app_.list, choice);
+  if (rows.empty()) return true;
+  printerCheck();
+  const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
+  if (problems.empty()) return true;
+  const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, CheckDialogMode::kBeforeRun,
+                                   {problems, static_cast<int>(rows.size())}, currentSet(), app_.list,
+                                   app_.settings.moji_type);
+  app_.listView.showRows();
+  return goOn;
+}
+
+// The report opens in the program the system gives .csv files.
+void MainCommands::openRunReport() {
+  const std::u16string& path = app_.report->path();
+  const bool opened =
+      app_.files.exists(path) &&
+      reinterpret_cast<INT_PTR>(ShellExecuteW(app_.mainWindow, L"open", toWide(path).c_str(), nullptr, nullptr,
+                                              SW_SHOWNORMAL)) > 32;
+  if (!opened) {
+    app_.ui.messageBox(fillText(extrasText(app_.settings.moji_type, ExtrasText::kReportNotOpened), {path}),
+                       u"Dovevar", UiPort::BoxStyle::kExclamation);
+  }
 }
 
 void MainCommands::applyRulesAfterCollecting(int firstNewRow) {
@@ -181,21 +234,30 @@ void MainCommands::run(Operation operation) {
       loadListCommand(listCommand, [this] { win::rebuildColumns(app_); });
       break;
     case Operation::kRunAllRows:
-      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kAll);
-      break;
     case Operation::kRunSelectedRows:
-      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kSelected);
+    case Operation::kRunSelectedOrAllRows: {
+      const RowChoice choice = operation == Operation::kRunAllRows        ? RowChoice::kAll
+                               : operation == Operation::kRunSelectedRows ? RowChoice::kSelected
+                                                                          : RowChoice::kSelectedOrAll;
+      if (checkedBeforeRun(choice)) app_.runner.runWholeList(currentSet(), app_.list, choice);
+      tellReportFailure(app_);
       break;
-    case Operation::kRunSelectedOrAllRows:
-      app_.runner.runWholeList(currentSet(), app_.list, RowChoice::kSelectedOrAll);
-      break;
+    }
     case Operation::kRunRestartingPerRow:
-      app_.runner.runPerRowByCommand(currentSet(), app_.list);
+      if (checkedBeforeRun(RowChoice::kSelectedOrAll)) app_.runner.runPerRowByCommand(currentSet(), app_.list);
+      tellReportFailure(app_);
       break;
     case Operation::kStartTimerRun:
+      if (!checkedBeforeRun(RowChoice::kSelectedOrAll)) return;
       // Starting again during a run begins afresh from row 0.
       app_.runner.startTimerRun(app_.list);
       SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+      return;
+    case Operation::kCheckList:
+      checkList();
+      break;
+    case Operation::kOpenRunReport:
+      openRunReport();
       return;
     case Operation::kShowRunScript:
       app_.runner.showExecutedScript();

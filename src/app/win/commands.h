@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/win/app_state.h"
 #include "collect/collection_commands.h"
+#include "extras/list_check.h"
 #include "list/list_editing.h"
 
 namespace dovevar::win {
@@ -29,6 +30,11 @@ class MainCommands : public CommandHost {
   void changeLanguage();
   void deleteSelectedRows(bool everyRowWhenNoneSelected);
   void openManual();
+  // The extensions: the list check, the check before a run, the run report.
+  CheckSources checkSources() const;
+  void checkList();
+  bool checkedBeforeRun(RowChoice choice);
+  void openRunReport();
   void runScriptSelection();
   // Runs a collection command, then the file-name rules over its new rows when they
   // are to follow every collection.
@@ -47,5 +53,8 @@ ChoiceSources choiceSources(AppState& app);
 
 // One step of the timer run, on timer 2.
 void runTimerStep(AppState& app);
+
+// Tells the user, once, that the run report could not be written.
+void tellReportFailure(AppState& app);
 
 }  // namespace dovevar::win

@@ -1,11 +1,17 @@
 // Program entry: resources, the main window, the message loop.
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
 #include "resource.h"
 #include "about/win/modeless_dialog.h"
 #include "app/win/startup.h"
+#include "extras/unattended_run.h"
+#include "platform/win/wide.h"
 
 namespace {
 
@@ -15,9 +21,33 @@ std::wstring loadString(HINSTANCE instance, UINT id) {
   return std::wstring(buffer, static_cast<size_t>(length > 0 ? length : 0));
 }
 
+// The program's arguments without its own name.
+std::vector<std::u16string> startArguments() {
+  std::vector<std::u16string> arguments;
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (words == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(dovevar::win::fromWide(words[i]));
+  LocalFree(words);
+  return arguments;
+}
+
+// "/run LIST [/perrow]": no window, the exit code for the task scheduler.
+int runFromCommandLine(const dovevar::StartRequest& request) {
+  dovevar::win::WinFileSystem files;
+  dovevar::win::WinProcesses processes;
+  dovevar::win::WinSpooler spooler;
+  dovevar::win::WinClock clock;
+  return dovevar::runUnattended({files, processes, spooler, clock}, dovevar::win::currentDirectory(), request);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  const dovevar::StartRequest request = dovevar::parseStartArguments(startArguments());
+  if (request.kind == dovevar::StartRequest::Kind::kBadArguments) return dovevar::kUnattendedBadArguments;
+  if (request.kind == dovevar::StartRequest::Kind::kUnattended) return runFromCommandLine(request);
+
   dovevar::win::AppState app;
   app.instance = instance;
   app.windowTitle = loadString(instance, IDS_APP_TITLE);

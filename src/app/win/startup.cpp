@@ -5,6 +5,7 @@
 #include "app/version.h"
 #include "app/win/main_window_parts.h"
 #include "config/win/first_run.h"
+#include "extras/run_report.h"
 #include "list/list_file.h"
 #include "platform/win/wide.h"
 #include "script/script_set_file.h"
@@ -14,14 +15,14 @@
 #include "store/ui_text_file.h"
 
 namespace dovevar::win {
-namespace {
-
 std::u16string currentDirectory() {
   wchar_t buffer[MAX_PATH] = {};
   const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
   if (length == 0 || length >= MAX_PATH) return {};
   return fromWide(std::wstring_view(buffer, length));
 }
+
+namespace {
 
 std::u16string automaticListPath(const AppState& app) {
   return settingsFilePath(app.settingsFolder, kAutomaticListFileName);
@@ -60,9 +61,12 @@ void startUp(AppState& app) {
   app.listView.showColumns();
   app.editorFont = createEditorFont();
   app.statusBar = createStatusBar(app);
-  // The per-row runs tell in the fourth pane which row runs; the thread blocks right
-  // after, so the pane is painted at once.
-  app.runner.setProgressSink([&app](std::u16string_view text) {
+  // Every run goes into the run report, and the fourth pane tells which row runs and, at
+  // the end, how the run went. The thread blocks right after, so the pane is painted at once.
+  app.report = std::make_unique<RunReport>(app.files, settingsFilePath(app.settingsFolder, kRunReportFileName));
+  app.recorder = std::make_unique<RunRecorder>(*app.report, app.clock, app.settings.moji_type);
+  app.runner.setObserver(app.recorder.get());
+  app.recorder->setStatusSink([&app](std::u16string_view text) {
     const std::wstring wide = toWide(text);
     SendMessageW(app.statusBar, SB_SETTEXTW, 3, reinterpret_cast<LPARAM>(wide.c_str()));
     UpdateWindow(app.statusBar);

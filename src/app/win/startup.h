@@ -1,8 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "app/win/app_state.h"
 
 namespace dovevar::win {
+
+// The process's current directory, the settings folder of a start.
+std::u16string currentDirectory();
 
 // While the main window is being created: every stored file is read and every child
 // made, in a fixed order, before the window is first shown.

@@ -10,8 +10,8 @@ namespace dovevar {
 
 enum class ExtrasText : int {
   kCheckCaption,       // the check dialog's title
-  kCheckFoundProblems,  // {0} problems in {1} rows
-  kCheckFoundNone,      // no problem in {0} rows
+  kCheckFoundProblems,  // {0} problems found in {1} rows checked
+  kCheckFoundNone,      // no problems in {0} rows checked
   kCheckAskToRun,       // the question under the list before a run
   kHeadingRow,
   kHeadingColumn,
@@ -26,7 +26,7 @@ enum class ExtrasText : int {
   kPaperMissing,       // {0} the paper, {1} the printer
   kPlotStyleMissing,   // {0} the plot-style table
   kNoPathColumns,      // the set has no file-name or folder column
-  kProgress,           // {0}/{1} {2}, {3} elapsed, about {4} left
+  kProgress,           // {0}/{1} {2}, {3} (elapsed), about {4} left
   kProgressFirst,      // {0}/{1} {2}, before any row has ended
   kWholeListRunning,   // {0} rows in one run
   kSummary,            // {0} done, {1} failed

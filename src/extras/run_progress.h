@@ -15,7 +15,7 @@ std::u16string durationText(std::int64_t milliseconds);
 // the elapsed time per ended row, times the rows left. -1 before the first row has ended.
 std::int64_t remainingEstimate(std::int64_t elapsedMilliseconds, int endedRows, int totalRows);
 
-// "3/5 a.dwg, 1:04 elapsed, about 2:08 left" in the UI language; before any row has
+// "3/5 a.dwg, 1:04, about 2:08 left" (the time taken, then the estimate) in the UI language; before any row has
 // ended (`remainingMilliseconds` -1) only "3/5 a.dwg".
 std::u16string progressLine(int language, int ordinal, int total, std::u16string_view fileName,
                             std::int64_t elapsedMilliseconds, std::int64_t remainingMilliseconds);

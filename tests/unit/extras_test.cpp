@@ -230,8 +230,8 @@ TEST(RunProgress, EstimatesTheRestAtThePaceOfTheRowsThatEnded) {
     EXPECT_EQ(durationText(d.ms), d.text);
   }
   EXPECT_EQ(progressLine(kEnglish, 1, 5, u"a.dwg", 0, -1), u"1/5 a.dwg");
-  EXPECT_EQ(progressLine(kEnglish, 3, 5, u"c.dwg", 64000, 42666), u"3/5 c.dwg, 1:04 elapsed, about 0:42 left");
-  EXPECT_EQ(progressLine(kJapanese, 3, 5, u"c.dwg", 64000, 42666), u"3/5 c.dwg、経過 1:04、残り約 0:42");
+  EXPECT_EQ(progressLine(kEnglish, 3, 5, u"c.dwg", 64000, 42666), u"3/5 c.dwg, 1:04, about 0:42 left");
+  EXPECT_EQ(progressLine(kJapanese, 3, 5, u"c.dwg", 64000, 42666), u"3/5 c.dwg、1:04、残り約 0:42");
   EXPECT_EQ(summaryLine(kEnglish, 4, 1), u"4 done, 1 failed");
   EXPECT_EQ(fillText(u"{1}{0}{2}{9}", {u"a", u"b"}), u"ba{2}{9}");
 }
@@ -287,8 +287,8 @@ TEST(RecordedRuns, TheWatchdogEndsAHungRowAndTheRunGoesOn) {
   ASSERT_EQ(run.processes.runs().size(), 3u) << "the row after the hung one still runs";
   EXPECT_EQ(run.processes.events[0].timeLimitSeconds, 30);
   EXPECT_EQ(run.outcomes(), (std::vector<std::string>{"1 10s started 0", "2 10s timed out ", "3 10s started 3"}));
-  EXPECT_EQ(run.status, (std::vector<std::u16string>{u"1/3 a.dwg", u"2/3 b.dwg, 0:10 elapsed, about 0:20 left",
-                                                     u"3/3 c.dwg, 0:20 elapsed, about 0:10 left",
+  EXPECT_EQ(run.status, (std::vector<std::u16string>{u"1/3 a.dwg", u"2/3 b.dwg, 0:10, about 0:20 left",
+                                                     u"3/3 c.dwg, 0:20, about 0:10 left",
                                                      u"1 done, 2 failed"}));
   EXPECT_FALSE(run.recorder.everyRowStarted());
   EXPECT_TRUE(run.ui.boxes.empty()) << "a timed-out row shows no box";

@@ -31,7 +31,8 @@ class CheckDialog : public DialogBase {
     SetDlgItemTextW(window(), IDOK, text(ExtrasText::kRunAnyway).c_str());
     const bool beforeRun = mode_ == CheckDialogMode::kBeforeRun;
     SetDlgItemTextW(window(), IDCANCEL, text(beforeRun ? ExtrasText::kCancel : ExtrasText::kClose).c_str());
-    if (!beforeRun) ShowWindow(item(IDOK), SW_HIDE);
+    // Without a run to go on with, there is no button for it.
+    if (!beforeRun) DestroyWindow(item(IDOK));
     EnableWindow(item(IDC_CHECK_SELECT_ROWS), !rowsWithProblems(result_.problems).empty());
     fillGrid();
     // Nothing runs by a stray Enter: the focus starts on Cancel or Close.

@@ -6,8 +6,9 @@
 //   <each script line as it ran>
 //   #open-ok "<path>" / #open-missing "<path>" after each open line
 //   #end N exit C                   or #no-quit when the script never says quit
-// DOVEVAR_CAD_MODE tells it to misbehave: "fail" (exit 1 before running anything),
-// "slow:<ms>" (take that long before ending), "hang" (never end).
+// DOVEVAR_CAD_MODE tells it to misbehave, in words joined by commas: "fail" (exit 1
+// before running anything), "slow:<ms>" (take that long before ending), "hang" (never
+// end), "hang:<N>" (run N of the log never ends, the others behave).
 #include <windows.h>
 
 #include <cwctype>
@@ -130,7 +131,19 @@ int wmain() {
   }
   std::string log = "#run " + std::to_string(run) + " \"" + utf8(scriptPath) + "\"\n";
 
-  const std::wstring mode = environment(L"DOVEVAR_CAD_MODE");
+  const std::wstring modes = environment(L"DOVEVAR_CAD_MODE");
+  std::wstring mode;  // the word that applies to this run
+  for (size_t at = 0; at <= modes.size();) {
+    size_t comma = modes.find(L',', at);
+    if (comma == std::wstring::npos) comma = modes.size();
+    const std::wstring word = modes.substr(at, comma - at);
+    if (word.rfind(L"hang:", 0) == 0) {
+      if (std::wcstol(word.c_str() + 5, nullptr, 10) == run) mode = L"hang";
+    } else if (mode.empty()) {
+      mode = word;
+    }
+    at = comma + 1;
+  }
   if (mode == L"fail") {
     appendToLog(logPath, log + "#fail\n#end " + std::to_string(run) + " exit 1\n");
     return 1;

@@ -134,6 +134,49 @@ Words textLines(const std::wstring& text) {
   return lines;
 }
 
+// A CSV text read the way a spreadsheet program reads it: records by CR LF or LF, fields
+// by commas, a quoted field may hold commas, doubled quotes and line ends.
+std::vector<Words> csvRecords(const std::wstring& text) {
+  std::vector<Words> records;
+  Words record;
+  std::wstring field;
+  bool quoted = false;
+  bool any = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const wchar_t c = text[i];
+    any = true;
+    if (quoted) {
+      if (c == L'"' && i + 1 < text.size() && text[i + 1] == L'"') {
+        field += L'"';
+        ++i;
+      } else if (c == L'"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == L'"') {
+      quoted = true;
+    } else if (c == L',') {
+      record.push_back(field);
+      field.clear();
+    } else if (c == L'\r' || c == L'\n') {
+      if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+      record.push_back(field);
+      records.push_back(record);
+      record.clear();
+      field.clear();
+      any = false;
+    } else {
+      field += c;
+    }
+  }
+  if (any) {
+    record.push_back(field);
+    records.push_back(record);
+  }
+  return records;
+}
+
 WORD virtualKey(const std::wstring& name) {
   static const std::map<std::wstring, WORD> named = {
       {L"return", VK_RETURN}, {L"enter", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB},
@@ -177,13 +220,13 @@ bool writeBytes(const std::wstring& path, const std::string& bytes, std::wstring
 }
 
 bool runProgram(const std::wstring& application, const std::wstring& commandLine, int expectedExit,
-                std::wstring& failure) {
+                const std::wstring& folder, std::wstring& failure) {
   std::wstring line = commandLine;
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
+  if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
     failure = L"cannot start " + application + L": error " + std::to_wstring(GetLastError());
     return false;
   }
@@ -972,6 +1015,45 @@ class Runner {
           },
           failure, L"the lines of " + w[2] + L" in " + path);
     }
+    if (verb == L"expect-csv") {
+      // expect-csv PATH EXPECTED: a UTF-8 CSV file with byte-order mark, read as a
+      // spreadsheet reads it, against an expected CSV whose cells "*" match anything.
+      if (!needArguments(w, 2, failure)) return false;
+      const std::wstring path = toWindowsPath(w[1]);
+      bool found = false;
+      const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
+      std::wstring expanded;
+      if (!found || !expandVariables(expectedText, variables_, expanded, failure)) {
+        if (failure.empty()) failure = L"cannot read the expected file " + w[2];
+        return false;
+      }
+      const std::vector<Words> expected = csvRecords(expanded);
+      return poll(
+          [&](std::wstring& saw) {
+            bool exists = false;
+            const std::wstring text = readTextFile(path, exists);
+            if (!exists) return (saw = L"no file " + path), false;
+            if (text.empty() || text[0] != 0xFEFF) return (saw = L"no UTF-8 byte-order mark"), false;
+            const std::vector<Words> actual = csvRecords(text.substr(1));
+            for (size_t row = 0; row < expected.size() || row < actual.size(); ++row) {
+              if (row >= expected.size() || row >= actual.size()) {
+                saw = L"record " + std::to_wstring(row + 1) + L": " + (row < actual.size() ? L"one more" : L"none");
+                return false;
+              }
+              for (size_t cell = 0; cell < expected[row].size() || cell < actual[row].size(); ++cell) {
+                const std::wstring want = cell < expected[row].size() ? expected[row][cell] : L"(none)";
+                const std::wstring got = cell < actual[row].size() ? actual[row][cell] : L"(none)";
+                if (want != L"*" && want != got) {
+                  saw = L"record " + std::to_wstring(row + 1) + L" cell " + std::to_wstring(cell + 1) + L": " +
+                        quoted(got) + L" where " + quoted(want) + L" was due";
+                  return false;
+                }
+              }
+            }
+            return true;
+          },
+          failure, L"the records of " + w[2] + L" in " + path);
+    }
     if (verb == L"expect-other-window") {
       // A visible window of any process whose title holds the text (Notepad, say).
       if (!needArguments(w, 1, failure)) return false;
@@ -1121,10 +1203,12 @@ class Runner {
       return true;
     }
     if (verb == L"run") {
-      // run EXIT APPLICATION COMMAND-LINE: starts a program the way Dovevar starts the
-      // CAD application (application name plus a raw command line) and waits for it.
+      // run EXIT APPLICATION COMMAND-LINE [FOLDER]: starts a program the way Dovevar starts
+      // the CAD application (application name plus a raw command line), in FOLDER when
+      // given, and waits for it.
       if (!needArguments(w, 3, failure)) return false;
-      return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), failure);
+      return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), w.size() > 4 ? toWindowsPath(w[4]) : L"",
+                        failure);
     }
     if (verb == L"expect-folder-files") {
       // Exactly these file names, sorted and joined by |, "-" for none.

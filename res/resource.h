@@ -182,8 +182,12 @@
 #define IDC_DETAIL_EXPORT 1016
 #define IDC_DETAIL_CLOSE 1002
 
-// The list check dialog, an extension of Dovevar's own.
+// The list check and extras settings dialogs, extensions of Dovevar's own.
 #define IDD_LIST_CHECK 20
 #define IDC_CHECK_SUMMARY 1601
 #define IDC_CHECK_GRID 1602
 #define IDC_CHECK_SELECT_ROWS 1603
+#define IDD_EXTRAS_SETTINGS 21
+#define IDC_EXTRAS_CHECK_FIRST 1611
+#define IDC_EXTRAS_WATCHDOG_HEADING 1612
+#define IDC_EXTRAS_WATCHDOG 1613

@@ -61,6 +61,7 @@ constexpr std::array kCommands = {
     // Dovevar's own extensions, at the end of the Start menu.
     Command{37870, kPrinters, kCheckList, kRefreshNothing},
     Command{37871, kNone, kOpenRunReport, kRefreshNothing},
+    Command{37872, kNone, kExtrasSettingsDialog, kRefreshNothing},
     // The toolbar, buttons 330 to 346.
     Command{330, Check::kCountRows, kFolderSelectDialog, kRefreshStatus},
     Command{331, kNone, kCollectTreeDwg, kRefreshStatus},

@@ -57,6 +57,7 @@ enum class Operation {
   kMoveRowUp,
   kCheckList,
   kOpenRunReport,
+  kExtrasSettingsDialog,
 };
 
 enum class Check {

@@ -17,6 +17,11 @@ std::u16string extrasPath(std::u16string_view folder) {
 
 }  // namespace
 
+int watchdogSecondsFromText(std::u16string_view text) {
+  const int seconds = settingsNumber(text);
+  return seconds > 0 && seconds <= kMaxWatchdogSeconds ? seconds : 0;
+}
+
 ExtrasSettings parseExtrasSettings(std::string_view bytes) {
   ExtrasSettings settings;
   if (bytes.size() < 2 || bytes.substr(0, 2) != "\xFF\xFE") return settings;
@@ -26,8 +31,7 @@ ExtrasSettings parseExtrasSettings(std::string_view bytes) {
     if (line.starts_with(kCheckBeforeRunKey)) {
       settings.checkBeforeRun = settingsNumber(line.substr(kCheckBeforeRunKey.size())) == 1;
     } else if (line.starts_with(kWatchdogSecondsKey)) {
-      const int seconds = settingsNumber(line.substr(kWatchdogSecondsKey.size()));
-      settings.watchdogSeconds = seconds > 0 && seconds <= kMaxWatchdogSeconds ? seconds : 0;
+      settings.watchdogSeconds = watchdogSecondsFromText(line.substr(kWatchdogSecondsKey.size()));
     }
   });
   return settings;

@@ -22,6 +22,10 @@ struct ExtrasSettings {
   bool operator==(const ExtrasSettings&) const = default;
 };
 
+// A time limit as typed or stored: a whole number of seconds from 1 to one day; any
+// other text gives 0, no limit.
+int watchdogSecondsFromText(std::u16string_view text);
+
 // The settings in a file's bytes. Text without the byte-order mark reads as all off; a
 // value that is not a number in range leaves its option off.
 ExtrasSettings parseExtrasSettings(std::string_view bytes);

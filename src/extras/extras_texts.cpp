@@ -42,6 +42,12 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
      u"실행 보고서를 쓸 수 없습니다: {0}", u"无法写入运行报告: {0}"},
     {u"実行レポートを開けません: {0}", u"The run report could not be opened: {0}",
      u"실행 보고서를 열 수 없습니다: {0}", u"无法打开运行报告: {0}"},
+    {u"拡張設定", u"Extras settings", u"확장 설정", u"扩展设置"},
+    {u"実行の前にリストをチェックする", u"Check the list before each run", u"실행 전에 목록 검사",
+     u"运行前检查列表"},
+    {u"1 行ごとの起動の制限時間（秒、0 = なし）:", u"Time limit of one start per row (seconds, 0 = none):",
+     u"행마다 실행의 제한 시간(초, 0 = 없음):", u"每行启动的时间限制（秒，0 = 无）:"},
+    {u"OK", u"OK", u"확인", u"确定"},
 }};
 
 }  // namespace

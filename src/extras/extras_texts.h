@@ -32,6 +32,10 @@ enum class ExtrasText : int {
   kSummary,            // {0} done, {1} failed
   kReportNotWritten,   // {0} the report's path
   kReportNotOpened,    // {0} the report's path
+  kSettingsCaption,     // the extras settings dialog
+  kSettingsCheckFirst,
+  kSettingsWatchdog,
+  kOk,
   kCount
 };
 

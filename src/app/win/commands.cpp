@@ -17,6 +17,7 @@
 #include "config/win/environment_dialog.h"
 #include "extras/extras_texts.h"
 #include "extras/win/check_dialog.h"
+#include "extras/win/extras_settings_dialog.h"
 #include "list/list_file.h"
 #include "list/win/win_list_edit_dialogs.h"
 #include "platform/win/wide.h"
@@ -258,6 +259,12 @@ void MainCommands::run(Operation operation) {
       break;
     case Operation::kOpenRunReport:
       openRunReport();
+      return;
+    case Operation::kExtrasSettingsDialog:
+      if (runExtrasSettingsDialog(app_.instance, app_.mainWindow, app_.files, app_.messages, app_.settingsFolder,
+                                  app_.extras, app_.settings.moji_type)) {
+        app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
+      }
       return;
     case Operation::kShowRunScript:
       app_.runner.showExecutedScript();

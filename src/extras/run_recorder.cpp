@@ -52,7 +52,7 @@ void RunRecorder::rowBegins(int row, int ordinal, std::u16string_view drawing, s
 }
 
 void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
-                         const WallTime& start, std::int64_t startMs) {
+                         const LocalTime& start, std::int64_t startMs) {
   ReportRow line;
   line.run = runStart_;
   line.kind = kindWord();

@@ -49,7 +49,7 @@ class RunRecorder : public RunObserver {
  private:
   std::string_view kindWord() const;
   void record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
-              const WallTime& start, std::int64_t startMs);
+              const LocalTime& start, std::int64_t startMs);
   void show(std::u16string_view text);
 
   RunReport& report_;
@@ -60,7 +60,7 @@ class RunRecorder : public RunObserver {
 
   bool running_ = false;
   RunKind kind_ = RunKind::kWholeList;
-  WallTime runStart_;
+  LocalTime runStart_;
   std::int64_t runStartMs_ = 0;
   int total_ = 0;
   int ended_ = 0;
@@ -68,7 +68,7 @@ class RunRecorder : public RunObserver {
   // The row that began last.
   int row_ = -1;
   std::u16string drawing_;
-  WallTime rowStart_;
+  LocalTime rowStart_;
   std::int64_t rowStartMs_ = 0;
 
   int rows_ = 0;          // rows recorded since the recorder was made

@@ -50,7 +50,7 @@ bool isFailure(RowOutcome outcome, std::uint32_t exitCode) {
   return outcome != RowOutcome::kLog && (outcome != RowOutcome::kStarted || exitCode != 0);
 }
 
-std::string wallTimeText(const WallTime& time) {
+std::string reportTimeText(const LocalTime& time) {
   char text[40];
   std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day,
                 time.hour, time.minute, time.second);
@@ -59,12 +59,12 @@ std::string wallTimeText(const WallTime& time) {
 
 std::string reportLine(const ReportRow& row) {
   const bool isRow = row.outcome != RowOutcome::kLog;
-  std::string line = wallTimeText(row.run);
+  std::string line = reportTimeText(row.run);
   line += ',' + csvField(std::string(row.kind), false);
   line += ',' + (row.row >= 0 ? number(row.row + 1) : std::string());
   line += ',' + csvField(utf16ToUtf8(row.drawing), true);
-  line += ',' + (isRow ? wallTimeText(row.start) : std::string());
-  line += ',' + (isRow ? wallTimeText(row.end) : std::string());
+  line += ',' + (isRow ? reportTimeText(row.start) : std::string());
+  line += ',' + (isRow ? reportTimeText(row.end) : std::string());
   line += ',' + (isRow ? number((row.milliseconds + 500) / 1000) : std::string());
   line += ',' + std::string(outcomeWord(row.outcome));
   line += ',' + (row.outcome == RowOutcome::kStarted ? number(row.exitCode) : std::string());

@@ -35,12 +35,12 @@ std::string_view outcomeWord(RowOutcome outcome);
 bool isFailure(RowOutcome outcome, std::uint32_t exitCode);
 
 struct ReportRow {
-  WallTime run;         // when the run began: the rows of one run share it
+  LocalTime run;         // when the run began: the rows of one run share it
   std::string_view kind;  // "all rows", "per row", "timer", ...
   int row = -1;         // the list row from 0; -1 for a log line
   std::u16string drawing;
-  WallTime start;
-  WallTime end;
+  LocalTime start;
+  LocalTime end;
   std::int64_t milliseconds = 0;
   RowOutcome outcome = RowOutcome::kLog;
   std::uint32_t exitCode = 0;  // written for kStarted only
@@ -48,7 +48,7 @@ struct ReportRow {
 };
 
 // "2026-12-09 23:10:05".
-std::string wallTimeText(const WallTime& time);
+std::string reportTimeText(const LocalTime& time);
 
 // One line of the file, UTF-8, ended by CR LF. A field holding a comma, a quote or a line
 // end is quoted; line ends become blanks; a text that a spreadsheet would take for a

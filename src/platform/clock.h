@@ -5,21 +5,14 @@
 
 #include <cstdint>
 
-namespace dovevar {
+#include "platform/file_system.h"
 
-struct WallTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+namespace dovevar {
 
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual WallTime now() = 0;
+  virtual LocalTime now() = 0;
   virtual std::int64_t milliseconds() = 0;
 };
 

@@ -20,13 +20,14 @@ struct FileAttributes {
   static constexpr std::uint32_t kNormal = 0x80;
 };
 
-// A file time already converted to local time.
+// A time in local time: a file time converted, or the clock's reading.
 struct LocalTime {
   int year = 0;
   int month = 0;
   int day = 0;
   int hour = 0;
   int minute = 0;
+  int second = 0;
 };
 
 struct FolderEntry {

@@ -11,7 +11,7 @@ class FakeClock : public Clock {
   std::int64_t now_ms = 0;
   std::int64_t step = 0;
 
-  WallTime now() override {
+  LocalTime now() override {
     const std::int64_t seconds = now_ms / 1000;
     return {2026, 12, 9, 22 + static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
             static_cast<int>(seconds % 60)};

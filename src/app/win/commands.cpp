@@ -122,31 +122,27 @@ CheckSources MainCommands::checkSources() const {
   return {app_.printers, app_.files, app_.settings.ctb_file};
 }
 
-void MainCommands::checkList() {
-  const std::vector<int> rows = rowsOfRun(app_.list, RowChoice::kSelectedOrAll);
+// The check of the rows a run of this choice takes. Before a run the dialog shows only
+// when there are problems, and gives true when the run may go on.
+bool MainCommands::checkRowsOfRun(RowChoice choice, CheckDialogMode mode) {
+  const std::vector<int> rows = rowsOfRun(app_.list, choice);
   const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
-  runCheckDialog(app_.instance, app_.mainWindow, CheckDialogMode::kReport,
-                 {problems, static_cast<int>(rows.size())}, currentSet(), app_.list, app_.settings.moji_type);
+  if (mode == CheckDialogMode::kBeforeRun && problems.empty()) return true;
+  const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, mode, {problems, static_cast<int>(rows.size())},
+                                   currentSet(), app_.list, app_.settings.moji_type);
+  app_.listView.showRows();
+  return goOn;
 }
 
 // The extras file is read again before every run, so that a change to it counts at once.
 // With the check turned on, a run whose rows have problems goes on only when the user
-// says so.
+// says so; an empty list or selection is the run's own to refuse.
 bool MainCommands::checkedBeforeRun(RowChoice choice) {
   app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
   app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
-  if (!app_.extras.checkBeforeRun) return true;
-  // An empty list or selection is the run's own to refuse.
-  const std::vector<int> rows = rowsOfRun(app_.list, choice);
-  if (rows.empty()) return true;
+  if (!app_.extras.checkBeforeRun || rowsOfRun(app_.list, choice).empty()) return true;
   printerCheck();
-  const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
-  if (problems.empty()) return true;
-  const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, CheckDialogMode::kBeforeRun,
-                                   {problems, static_cast<int>(rows.size())}, currentSet(), app_.list,
-                                   app_.settings.moji_type);
-  app_.listView.showRows();
-  return goOn;
+  return checkRowsOfRun(choice, CheckDialogMode::kBeforeRun);
 }
 
 // The report opens in the program the system gives .csv files.
@@ -255,8 +251,8 @@ void MainCommands::run(Operation operation) {
       SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
       return;
     case Operation::kCheckList:
-      checkList();
-      break;
+      checkRowsOfRun(RowChoice::kSelectedOrAll, CheckDialogMode::kReport);
+      return;
     case Operation::kOpenRunReport:
       openRunReport();
       return;

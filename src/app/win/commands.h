@@ -7,6 +7,7 @@
 #include "app/win/app_state.h"
 #include "collect/collection_commands.h"
 #include "extras/list_check.h"
+#include "extras/win/check_dialog.h"
 #include "list/list_editing.h"
 
 namespace dovevar::win {
@@ -32,7 +33,7 @@ class MainCommands : public CommandHost {
   void openManual();
   // The extensions: the list check, the check before a run, the run report.
   CheckSources checkSources() const;
-  void checkList();
+  bool checkRowsOfRun(RowChoice choice, win::CheckDialogMode mode);
   bool checkedBeforeRun(RowChoice choice);
   void openRunReport();
   void runScriptSelection();

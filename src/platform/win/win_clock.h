@@ -9,7 +9,7 @@ namespace dovevar::win {
 
 class WinClock : public Clock {
  public:
-  WallTime now() override {
+  LocalTime now() override {
     SYSTEMTIME local = {};
     GetLocalTime(&local);
     return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};

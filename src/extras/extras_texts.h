@@ -27,7 +27,6 @@ enum class ExtrasText : int {
   kPlotStyleMissing,   // {0} the plot-style table
   kNoPathColumns,      // the set has no file-name or folder column
   kProgress,           // {0}/{1} {2}, {3} (elapsed), about {4} left
-  kProgressFirst,      // {0}/{1} {2}, before any row has ended
   kWholeListRunning,   // {0} rows in one run
   kSummary,            // {0} done, {1} failed
   kReportNotWritten,   // {0} the report's path

@@ -1,6 +1,7 @@
 #include "extras/run_progress.h"
 
 #include "extras/extras_texts.h"
+#include "script/batch_runner.h"
 #include "store/settings_text.h"
 
 namespace dovevar {
@@ -31,9 +32,7 @@ std::int64_t remainingEstimate(std::int64_t elapsedMilliseconds, int endedRows, 
 
 std::u16string progressLine(int language, int ordinal, int total, std::u16string_view fileName,
                             std::int64_t elapsedMilliseconds, std::int64_t remainingMilliseconds) {
-  if (remainingMilliseconds < 0) {
-    return fillText(extrasText(language, ExtrasText::kProgressFirst), {count(ordinal), count(total), fileName});
-  }
+  if (remainingMilliseconds < 0) return progressText(ordinal, total, fileName);
   return fillText(extrasText(language, ExtrasText::kProgress),
                   {count(ordinal), count(total), fileName, durationText(elapsedMilliseconds),
                    durationText(remainingMilliseconds)});

@@ -8,6 +8,7 @@
 #include "store/text_ids.h"
 
 namespace dovevar {
+
 std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row) {
   const int item = fileNameItem(set);
   if (item < 0) return {};

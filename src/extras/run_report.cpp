@@ -30,6 +30,13 @@ std::string number(std::int64_t value) { return std::to_string(value); }
 
 }  // namespace
 
+std::u16string keptAsidePath(const std::u16string& path) {
+  const std::size_t dot = path.rfind(u'.');
+  const std::size_t slash = path.rfind(u'\\');
+  if (dot == std::u16string::npos || (slash != std::u16string::npos && dot < slash)) return path + u".old";
+  return path.substr(0, dot) + u".old" + path.substr(dot);
+}
+
 std::string_view outcomeWord(RowOutcome outcome) {
   switch (outcome) {
     case RowOutcome::kStarted:
@@ -83,7 +90,12 @@ bool RunReport::load() {
   if (read == FileSystem::ReadResult::kFailed) return false;
   std::deque<std::string> old;
   const std::string head = std::string(kByteOrderMark) + std::string(kRunReportHeader);
-  // A file of another shape is not a report of ours to continue: it is begun afresh.
+  // A file of another shape (saved over by a spreadsheet program, say) is not a report of
+  // ours to continue: it is kept beside, and the report begins afresh.
+  if (read == FileSystem::ReadResult::kRead && !bytes.empty() && !bytes.starts_with(head) &&
+      !files_.replaceFile(keptAsidePath(path_), bytes)) {
+    return false;
+  }
   if (read == FileSystem::ReadResult::kRead && bytes.starts_with(head)) {
     for (std::size_t at = head.size(); at < bytes.size();) {
       std::size_t end = bytes.find("\r\n", at);

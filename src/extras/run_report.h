@@ -55,6 +55,9 @@ std::string reportTimeText(const LocalTime& time);
 // formula (=, +, -, @ first) gets an apostrophe before it.
 std::string reportLine(const ReportRow& row);
 
+// Where a file of another shape under the report's name is kept: "Dovevar-runs.old.csv".
+std::u16string keptAsidePath(const std::u16string& path);
+
 class RunReport {
  public:
   RunReport(FileSystem& files, std::u16string path) : files_(files), path_(std::move(path)) {}
@@ -63,7 +66,8 @@ class RunReport {
 
   // Writes the file whole: the lines already in it, then the new ones, the last 10,000 in
   // all. A file that exists but cannot be read (another program holds it) is never
-  // replaced: false, and the new lines wait for the next flush.
+  // replaced: false, and the new lines wait for the next flush. A file that is not a
+  // report is first kept aside.
   bool flush();
 
   const std::u16string& path() const { return path_; }

@@ -202,11 +202,19 @@ TEST(RunReport, KeepsTheLastTenThousandLinesAndNeverReplacesAFileItCannotRead) {
   EXPECT_TRUE(lines.front().ends_with(",log,,1"));
   EXPECT_TRUE(lines.back().ends_with(",log,,10001"));
 
-  // A file of another shape under the name is begun afresh.
-  files.putText(path, u"not a report");
+  // A file of another shape under the name (saved over by a spreadsheet program) is kept
+  // aside, and the report begins afresh; where it cannot be kept, nothing is replaced.
+  const std::u16string aside = u"C:\\dv\\Dovevar-runs.old.csv";
+  EXPECT_EQ(keptAsidePath(path), aside);
+  files.files[path] = "run;kind\r\n";
+  files.unwritable.insert(aside);
   RunReport fresh(files, path);
   fresh.add(logRow(7));
+  EXPECT_FALSE(fresh.flush());
+  EXPECT_EQ(files.files[path], "run;kind\r\n");
+  files.unwritable.clear();
   ASSERT_TRUE(fresh.flush());
+  EXPECT_EQ(files.files[aside], "run;kind\r\n");
   EXPECT_EQ(reportLines(files, path).size(), 1u);
 }
 

@@ -76,7 +76,7 @@ struct Session {
   Messages messages{ui, texts, settings.moji_type};
 };
 
-// As the load command reads a chosen file: the set first, the columns, then the rows.
+// As the load command reads a chosen file; a missing one is not made.
 bool Session::loadList(const std::u16string& path) {
   if (!isListFilePath(path)) {
     messages.show(kMsgListPathNotLst);
@@ -84,11 +84,8 @@ bool Session::loadList(const std::u16string& path) {
   }
   // The reader makes a missing file; a night run must not find an empty list instead.
   if (!ports.files.exists(path)) return false;
-  if (readListFile(ports.files, messages, path, ListPass::kScriptSetOnly, settings.scrpit_type, list) != 0) {
-    return false;
-  }
-  list.rebuildColumns(currentScriptSet(scriptSets, settings.scrpit_type));
-  return readListFile(ports.files, messages, path, ListPass::kRows, settings.scrpit_type, list) == 0;
+  return loadListFile(ports.files, messages, path, settings.scrpit_type, list,
+                      [this] { list.rebuildColumns(currentScriptSet(scriptSets, settings.scrpit_type)); });
 }
 
 // Nobody is there to ask: the problems go into the report and the run goes on.

@@ -101,6 +101,14 @@ void saveListCommand(ListFileCommand& command) {
   writeListFile(command.files, command.messages, path, command.list, command.scriptSet);
 }
 
+bool loadListFile(FileSystem& files, Messages& messages, const std::u16string& path, int32_t& scriptSet,
+                  DrawingList& list, const std::function<void()>& rebuildColumns) {
+  if (readListFile(files, messages, path, ListPass::kScriptSetOnly, scriptSet, list) != 0) return false;
+  rebuildColumns();
+  readListFile(files, messages, path, ListPass::kRows, scriptSet, list);
+  return true;
+}
+
 bool loadListCommand(ListFileCommand& command, const std::function<void()>& rebuildColumns) {
   std::u16string path;
   const UiPort::FileDialog dialog =
@@ -112,14 +120,7 @@ bool loadListCommand(ListFileCommand& command, const std::function<void()>& rebu
     return false;
   }
   command.list.deleteAllRows();
-  if (readListFile(command.files, command.messages, path, ListPass::kScriptSetOnly,
-                   command.scriptSet, command.list) != 0) {
-    return false;
-  }
-  rebuildColumns();
-  readListFile(command.files, command.messages, path, ListPass::kRows, command.scriptSet,
-               command.list);
-  return true;
+  return loadListFile(command.files, command.messages, path, command.scriptSet, command.list, rebuildColumns);
 }
 
 }  // namespace dovevar

@@ -62,6 +62,12 @@ struct ListFileCommand {
 // Saves the list under a chosen ".lst" name; message 55 for any other name.
 void saveListCommand(ListFileCommand& command);
 
+// Reads a List file into the (empty) list: the first pass sets the current script set,
+// `rebuildColumns` shapes the list for it, the second pass places the rows. False when the
+// first pass could not read the file (reported); the list is then untouched.
+bool loadListFile(FileSystem& files, Messages& messages, const std::u16string& path, int32_t& scriptSet,
+                  DrawingList& list, const std::function<void()>& rebuildColumns);
+
 // Loads a chosen List file into the (empty) list: the first pass sets the current
 // script set, `rebuildColumns` shapes the list for it, the second pass places the rows.
 // A cancelled dialog or a refused path (message 55, once) ends the command with the

@@ -8,12 +8,15 @@
 #include "store/text_ids.h"
 
 namespace dovevar {
+namespace {
 
 std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row) {
   const int item = fileNameItem(set);
   if (item < 0) return {};
   return list.cell(row, columnOfItem(set, item), kRunScriptPathCellCapacity);
 }
+
+}  // namespace
 
 std::u16string cadCommandLine(std::u16string_view scriptPath) {
   std::u16string line = u" /b \"";

@@ -46,9 +46,6 @@ bool fitsCadCommandLine(std::u16string_view scriptPath);
 // the five rows the run goes through, whose file-name cell is a.dwg.
 std::u16string progressText(int ordinal, int total, std::u16string_view fileName);
 
-// The file-name cell of a row, as the progress shows it.
-std::u16string_view fileNameOfRow(const ScriptSet& set, const DrawingList& list, int row);
-
 // What the per-row step of the timer run did with the current row.
 enum class StepResult : int {
   kRunNow = 0,     // the per-row script is written: run the CAD application now

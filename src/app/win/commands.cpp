@@ -122,10 +122,9 @@ CheckSources MainCommands::checkSources() const {
   return {app_.printers, app_.files, app_.settings.ctb_file};
 }
 
-// The check of the rows a run of this choice takes. Before a run the dialog shows only
+// The check of the rows a run takes. Before a run the dialog shows only
 // when there are problems, and gives true when the run may go on.
-bool MainCommands::checkRowsOfRun(RowChoice choice, CheckDialogMode mode) {
-  const std::vector<int> rows = rowsOfRun(app_.list, choice);
+bool MainCommands::checkRowsOfRun(const std::vector<int>& rows, CheckDialogMode mode) {
   const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
   if (mode == CheckDialogMode::kBeforeRun && problems.empty()) return true;
   const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, mode, {problems, static_cast<int>(rows.size())},
@@ -140,9 +139,11 @@ bool MainCommands::checkRowsOfRun(RowChoice choice, CheckDialogMode mode) {
 bool MainCommands::checkedBeforeRun(RowChoice choice) {
   app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
   app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
-  if (!app_.extras.checkBeforeRun || rowsOfRun(app_.list, choice).empty()) return true;
+  if (!app_.extras.checkBeforeRun) return true;
+  const std::vector<int> rows = rowsOfRun(app_.list, choice);
+  if (rows.empty()) return true;
   printerCheck();
-  return checkRowsOfRun(choice, CheckDialogMode::kBeforeRun);
+  return checkRowsOfRun(rows, CheckDialogMode::kBeforeRun);
 }
 
 // The report opens in the program the system gives .csv files.
@@ -251,7 +252,7 @@ void MainCommands::run(Operation operation) {
       SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
       return;
     case Operation::kCheckList:
-      checkRowsOfRun(RowChoice::kSelectedOrAll, CheckDialogMode::kReport);
+      checkRowsOfRun(rowsOfRun(app_.list, RowChoice::kSelectedOrAll), CheckDialogMode::kReport);
       return;
     case Operation::kOpenRunReport:
       openRunReport();

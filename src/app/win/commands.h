@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "app/command_table.h"
 #include "app/win/app_state.h"
@@ -33,7 +34,7 @@ class MainCommands : public CommandHost {
   void openManual();
   // The extensions: the list check, the check before a run, the run report.
   CheckSources checkSources() const;
-  bool checkRowsOfRun(RowChoice choice, win::CheckDialogMode mode);
+  bool checkRowsOfRun(const std::vector<int>& rows, win::CheckDialogMode mode);
   bool checkedBeforeRun(RowChoice choice);
   void openRunReport();
   void runScriptSelection();

@@ -14,8 +14,8 @@ void applyToRow(DrawingList& list, int row, std::u16string_view name, const File
   if (rules.ps == 1) {
     for (const PrinterPaperRule& rule : rules.fp_ps) {
       if (!occursIn(rule.search, name)) continue;
-      list.setCell(row, kRulePrinterColumn, rule.printer);
-      list.setCell(row, kRulePaperColumn, rule.paper);
+      list.setCell(row, kPrinterColumn, rule.printer);
+      list.setCell(row, kPaperColumn, rule.paper);
     }
   }
   if (rules.ds == 1) {

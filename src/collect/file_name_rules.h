@@ -21,8 +21,7 @@
 
 namespace dovevar {
 
-inline constexpr int kRulePrinterColumn = 5;
-inline constexpr int kRulePaperColumn = 6;
+// The rules write kPrinterColumn and kPaperColumn, and these two.
 inline constexpr int kRuleOrientationColumn = 8;
 inline constexpr int kRulePlotAreaColumn = 10;
 

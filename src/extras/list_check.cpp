@@ -9,9 +9,10 @@
 namespace dovevar {
 namespace {
 
-bool editsAs(const ScriptSet& set, int column, std::int32_t editMode) {
-  const int item = itemOfColumn(set, column);
-  return item >= 0 && set.items[item].edit_mode == editMode;
+// The column's own item decides, the one whose title the list shows above it.
+bool editsAs(const ScriptSet& set, const DrawingList& list, int column, std::int32_t editMode) {
+  if (column < 0 || column >= list.columnCount()) return false;
+  return set.items[list.columns()[column].item].edit_mode == editMode;
 }
 
 bool isProhibitedRecord(const PrinterRecord& printer) {
@@ -31,7 +32,7 @@ bool offersPaper(const PrinterRecord& printer, std::u16string_view paper) {
 
 void checkPrinterAndPaper(const ScriptSet& set, const DrawingList& list, int row,
                           const CheckSources& sources, std::vector<CheckProblem>& problems) {
-  if (!editsAs(set, kPrinterColumn, EditMode::kPrinter)) return;
+  if (!editsAs(set, list, kPrinterColumn, EditMode::kPrinter)) return;
   const std::u16string printerName(list.cell(row, kPrinterColumn));
   if (printerName.empty()) return;
   const PrinterRecord* printer = findPrinter(sources.printers, printerName);
@@ -43,7 +44,7 @@ void checkPrinterAndPaper(const ScriptSet& set, const DrawingList& list, int row
     problems.push_back({row, kPrinterColumn, ProblemKind::kPrinterProhibited, printerName, {}});
     return;
   }
-  if (!editsAs(set, kPaperColumn, EditMode::kPaper)) return;
+  if (!editsAs(set, list, kPaperColumn, EditMode::kPaper)) return;
   const std::u16string paper(list.cell(row, kPaperColumn));
   if (!paper.empty() && papersKnown(*printer) && !offersPaper(*printer, paper)) {
     problems.push_back({row, kPaperColumn, ProblemKind::kPaperMissing, paper, printerName});
@@ -62,7 +63,7 @@ std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& lis
   const int nameColumn = columnOfItem(set, fileNameItem(set));
   std::vector<int> plotStyleColumns;
   for (int column = 0; column < list.columnCount(); ++column) {
-    if (editsAs(set, column, EditMode::kPlotStyle)) plotStyleColumns.push_back(column);
+    if (editsAs(set, list, column, EditMode::kPlotStyle)) plotStyleColumns.push_back(column);
   }
   for (const int row : rows) {
     if (row < 0 || row >= list.rowCount()) continue;
@@ -92,6 +93,11 @@ std::vector<int> rowsWithProblems(const std::vector<CheckProblem>& problems) {
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   return rows;
+}
+
+std::u16string problemColumnTitle(const DrawingList& list, const CheckProblem& problem) {
+  if (problem.column < 0 || problem.column >= list.columnCount()) return {};
+  return list.columns()[problem.column].title;
 }
 
 std::u16string problemText(const CheckProblem& problem, int language) {

@@ -52,6 +52,9 @@ std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& lis
 // The rows that have problems, each once, in list order.
 std::vector<int> rowsWithProblems(const std::vector<CheckProblem>& problems);
 
+// The title the list shows above the problem's column; empty for a problem of no column.
+std::u16string problemColumnTitle(const DrawingList& list, const CheckProblem& problem);
+
 // One problem as the user reads it, in the UI language.
 std::u16string problemText(const CheckProblem& problem, int language);
 

@@ -14,16 +14,6 @@ std::vector<std::u16string> owned(const std::vector<std::u16string_view>& texts)
 
 }  // namespace
 
-int itemOfColumn(const ScriptSet& set, int column) {
-  int count = 0;
-  for (int i = 0; i < kScriptItemCount; ++i) {
-    if (set.items[i].display_mode == DisplayMode::kNoColumn) continue;
-    if (count == column) return i;
-    ++count;
-  }
-  return -1;
-}
-
 std::vector<std::u16string> plotStyleNames(FileSystem& files, std::u16string_view folder) {
   std::vector<std::u16string> names;
   std::u16string pattern(folder);

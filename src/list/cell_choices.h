@@ -14,13 +14,6 @@
 namespace dovevar {
 
 inline constexpr std::size_t kPlotStyleLimit = 100;
-inline constexpr int kPrinterColumn = 5;  // paper drop-downs list the papers of this column's printer
-inline constexpr int kPaperColumn = 6;    // a printer chosen in column 5 sets this column too
-
-// The item behind a Drawing list column: counting the items with a non-zero display mode
-// in item order, the one whose count is the column. -1 when there is none.
-int itemOfColumn(const ScriptSet& set, int column);
-
 // The plot-style tables of the folder: the names (without folder) of its "*.ctb" files
 // longer than 4 characters, in the order the platform lists them, at most 100. Empty when
 // the folder is empty, missing or cannot be read.

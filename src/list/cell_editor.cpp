@@ -7,7 +7,7 @@ namespace dovevar {
 std::optional<CellEditor::Opening> CellEditor::open(DrawingList& list, const ScriptSet& current,
                                                     int column, const ChoiceSources& sources) {
   state_ = State::kNone;
-  const int item = itemOfColumn(current, column);
+  const int item = itemAtShownCount(current, column);
   if (item < 0 || current.items[item].edit_mode == EditMode::kNone) return std::nullopt;
   const int row = list.nextSelectedRow(-1);
   if (row < 0) return std::nullopt;

@@ -13,6 +13,11 @@
 namespace dovevar {
 
 inline constexpr int kMaxListColumns = kScriptItemCount;
+// Fixed column numbers, whatever the set: the paper drop-downs list the papers of the
+// printer in column 5, and a printer chosen there (by the cell editor or the file-name
+// rules) sets column 6 too.
+inline constexpr int kPrinterColumn = 5;
+inline constexpr int kPaperColumn = 6;
 
 struct ListColumn {
   std::u16string title;

@@ -26,11 +26,12 @@ std::vector<int> activeRunColumnItems(const ScriptSet& set) {
 }  // namespace
 
 int layoutColumn(const ScriptSet& set) {
-  int column = 0;
-  for (const ScriptItem& item : set.items) {
-    if (item.display_mode == DisplayMode::kNoColumn) continue;
-    if (item.title == kLayoutTitle && item.output_mode == OutputMode::kWholeCell) return column;
-    ++column;
+  for (int i = 0; i < kScriptItemCount; ++i) {
+    const ScriptItem& item = set.items[i];
+    if (item.display_mode != DisplayMode::kNoColumn && item.title == kLayoutTitle &&
+        item.output_mode == OutputMode::kWholeCell) {
+      return shownItemsBefore(set, i);
+    }
   }
   return -1;
 }

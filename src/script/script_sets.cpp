@@ -84,6 +84,24 @@ int columnOfItem(const ScriptSet& set, int item) {
   return column;
 }
 
+int itemAtShownCount(const ScriptSet& set, int count) {
+  int shown = 0;
+  for (int i = 0; i < kScriptItemCount; ++i) {
+    if (set.items[i].display_mode == DisplayMode::kNoColumn) continue;
+    if (shown == count) return i;
+    ++shown;
+  }
+  return -1;
+}
+
+int shownItemsBefore(const ScriptSet& set, int item) {
+  int shown = 0;
+  for (int i = 0; i < item && i < kScriptItemCount; ++i) {
+    if (set.items[i].display_mode != DisplayMode::kNoColumn) ++shown;
+  }
+  return shown;
+}
+
 std::u16string_view newRowCell(const ScriptItem& item, std::u16string_view file_name,
                                std::u16string_view folder, std::u16string_view date_text) {
   switch (item.display_mode) {

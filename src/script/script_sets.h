@@ -127,6 +127,14 @@ int folderItem(const ScriptSet& set);
 // Run script reads. -1 for an index outside 0 to 49.
 int columnOfItem(const ScriptSet& set, int item);
 
+// Two list rules count the items with a non-zero display mode, in use or not, instead of
+// the columns: the cell editor finds the item of the edited column that way, and the
+// layout numbers their column. The counts agree with the columns as long as every shown
+// item is in use. The item whose count is `count`, or -1; the count of such items before
+// `item`.
+int itemAtShownCount(const ScriptSet& set, int count);
+int shownItemsBefore(const ScriptSet& set, int item);
+
 // A new row's cell for the item, by its display mode: 1 the file name, 2 the folder, 3 the
 // date text, 4 the item's initial value. Display mode 0 has no cell, and a display mode
 // outside 0 to 4 gives an empty cell.

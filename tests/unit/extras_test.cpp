@@ -136,6 +136,26 @@ TEST(ListCheck, TakesTheSelectedRowsAndOnlyColumnsThatEditAsPrinterPaperOrStyle)
   EXPECT_TRUE(rowsWithProblems(problems).empty());
 }
 
+// An item switched off keeps its column while its display mode stays: the columns after it
+// belong to the items after it, and the check reads them by their own items.
+TEST(ListCheck, AColumnBelongsToItsOwnItemPastAnItemSwitchedOff) {
+  CheckBench bench;
+  for (int i = 8; i > 5; --i) bench.set->items[i] = bench.set->items[i - 1];
+  bench.set->items[5] = scriptItem(DisplayMode::kValue, OutputMode::kWholeCell);
+  bench.set->items[5].in_use = 0;
+  bench.set->items[5].edit_mode = EditMode::kPlotStyle;
+  bench.set->items[5].title = u"Spare";
+  bench.set->items[6].title = u"Printer";
+  bench.list.rebuildColumns(*bench.set);
+  ASSERT_EQ(bench.list.columns()[kPrinterColumn].item, 6);
+
+  bench.add({u"a.dwg", u"Nowhere", u"A3", u"mono.ctb"});
+  const std::vector<CheckProblem> expected = {{0, 5, ProblemKind::kPrinterMissing, u"Nowhere", u""}};
+  EXPECT_EQ(bench.check(), expected) << "the spare item's plot-style mode is not column 5's";
+  EXPECT_EQ(problemColumnTitle(bench.list, expected[0]), u"Printer");
+  EXPECT_EQ(problemColumnTitle(bench.list, {-1, -1, ProblemKind::kNoPathColumns, {}, {}}), u"");
+}
+
 TEST(RunReport, LinesAreCsvThatSpreadsheetsReadSafely) {
   ReportRow row;
   row.run = {2026, 12, 9, 23, 5, 0};

@@ -75,8 +75,8 @@ TEST(FileNameRulesApply, PrinterRulesAreCaseSensitiveSubstringsAndTheLastMatchWi
   applyFileNameRules(rows.list, printerRules(), kLabels, 0);
   for (int r = 0; r < static_cast<int>(cases.size()); ++r) {
     SCOPED_TRACE(std::string(cases[r].name.begin(), cases[r].name.end()));
-    EXPECT_EQ(rows.list.cell(r, kRulePrinterColumn), cases[r].printer);
-    EXPECT_EQ(rows.list.cell(r, kRulePaperColumn), cases[r].paper);
+    EXPECT_EQ(rows.list.cell(r, kPrinterColumn), cases[r].printer);
+    EXPECT_EQ(rows.list.cell(r, kPaperColumn), cases[r].paper);
     EXPECT_EQ(rows.list.cell(r, kRuleOrientationColumn), u"-") << "orientation rules are off";
   }
 }
@@ -101,7 +101,7 @@ TEST(FileNameRulesApply, OrientationAndPlotAreaTakeTheLabelOfTheLastMatch) {
     SCOPED_TRACE(std::string(cases[r].name.begin(), cases[r].name.end()));
     EXPECT_EQ(rows.list.cell(r, kRuleOrientationColumn), cases[r].orientation);
     EXPECT_EQ(rows.list.cell(r, kRulePlotAreaColumn), cases[r].area);
-    EXPECT_EQ(rows.list.cell(r, kRulePrinterColumn), u"-") << "printer rules are off";
+    EXPECT_EQ(rows.list.cell(r, kPrinterColumn), u"-") << "printer rules are off";
   }
 }
 
@@ -117,7 +117,7 @@ TEST(FileNameRulesApply, AFlagCountsAsOnOnlyWhenItIsOne) {
     rows.add(u"P.dwg");
     applyFileNameRules(rows.list, rules, kLabels, 0);
     const bool on = flag == 1;
-    EXPECT_EQ(rows.list.cell(0, kRulePrinterColumn), on ? u"Plotter" : u"-");
+    EXPECT_EQ(rows.list.cell(0, kPrinterColumn), on ? u"Plotter" : u"-");
     EXPECT_EQ(rows.list.cell(0, kRuleOrientationColumn), on ? u"Portrait" : u"-");
     EXPECT_EQ(rows.list.cell(0, kRulePlotAreaColumn), on ? u"Layout" : u"-");
   }
@@ -128,8 +128,8 @@ TEST(FileNameRulesApply, TheFileNameIsReadUpTo127Characters) {
   rows.add(std::u16string(125, u'x') + u"A1");  // ends at character 127
   rows.add(std::u16string(126, u'x') + u"A1");  // its "1" is character 128
   applyFileNameRules(rows.list, printerRules(), kLabels, 0);
-  EXPECT_EQ(rows.list.cell(0, kRulePrinterColumn), u"Plotter");
-  EXPECT_EQ(rows.list.cell(1, kRulePrinterColumn), u"-");
+  EXPECT_EQ(rows.list.cell(0, kPrinterColumn), u"Plotter");
+  EXPECT_EQ(rows.list.cell(1, kPrinterColumn), u"-");
 }
 
 TEST(FileNameRulesApply, RowsBeforeTheFirstRowAndAfterCollectionsWithoutChgOnStay) {
@@ -139,16 +139,16 @@ TEST(FileNameRulesApply, RowsBeforeTheFirstRowAndAfterCollectionsWithoutChgOnSta
 
   applyFileNameRules(rows.list, rules, kLabels, 3);
   applyFileNameRules(rows.list, rules, kLabels, 40);
-  EXPECT_EQ(rows.list.cell(2, kRulePrinterColumn), u"-") << "a first row at or past the end";
+  EXPECT_EQ(rows.list.cell(2, kPrinterColumn), u"-") << "a first row at or past the end";
 
   applyRulesAfterCollection(rows.list, rules, kLabels, 1);
-  EXPECT_EQ(rows.list.cell(2, kRulePrinterColumn), u"-") << "chg_on is off";
+  EXPECT_EQ(rows.list.cell(2, kPrinterColumn), u"-") << "chg_on is off";
 
   rules.chg_on = 2;  // any value but 0 turns it on
   applyRulesAfterCollection(rows.list, rules, kLabels, 1);
-  EXPECT_EQ(rows.list.cell(0, kRulePrinterColumn), u"-") << "a row from before the collection";
-  EXPECT_EQ(rows.list.cell(1, kRulePrinterColumn), u"Plotter");
-  EXPECT_EQ(rows.list.cell(2, kRulePrinterColumn), u"Plotter");
+  EXPECT_EQ(rows.list.cell(0, kPrinterColumn), u"-") << "a row from before the collection";
+  EXPECT_EQ(rows.list.cell(1, kPrinterColumn), u"Plotter");
+  EXPECT_EQ(rows.list.cell(2, kPrinterColumn), u"Plotter");
 }
 
 TEST(FileNameRulesApply, ColumnsTheListLacksAreNotWrittenAndNoOtherCellChanges) {
@@ -163,8 +163,8 @@ TEST(FileNameRulesApply, ColumnsTheListLacksAreNotWrittenAndNoOtherCellChanges) 
     RulesList rows(columns);
     rows.add(u"A1-YOKO-DSP.dwg");
     Row expected = rows.row(0);
-    if (columns > kRulePrinterColumn) expected[kRulePrinterColumn] = u"Plotter";
-    if (columns > kRulePaperColumn) expected[kRulePaperColumn] = u"ISO A1";
+    if (columns > kPrinterColumn) expected[kPrinterColumn] = u"Plotter";
+    if (columns > kPaperColumn) expected[kPaperColumn] = u"ISO A1";
     if (columns > kRuleOrientationColumn) expected[kRuleOrientationColumn] = u"Landscape";
     applyFileNameRules(rows.list, rules, kLabels, 0);
     EXPECT_EQ(rows.row(0), expected);

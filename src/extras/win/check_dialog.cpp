@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "extras/extras_texts.h"
-#include "list/cell_choices.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
@@ -19,9 +18,8 @@ constexpr int kProblemWidth = 420;
 
 class CheckDialog : public DialogBase {
  public:
-  CheckDialog(CheckDialogMode mode, const CheckResult& result, const ScriptSet& set, DrawingList& list,
-              int language)
-      : mode_(mode), result_(result), set_(set), list_(list), language_(language) {}
+  CheckDialog(CheckDialogMode mode, const CheckResult& result, DrawingList& list, int language)
+      : mode_(mode), result_(result), list_(list), language_(language) {}
 
  protected:
   void onInit() override {
@@ -71,11 +69,6 @@ class CheckDialog : public DialogBase {
     return toWide(line);
   }
 
-  std::u16string columnTitle(int column) const {
-    const int itemIndex = itemOfColumn(set_, column);
-    return itemIndex >= 0 ? set_.items[itemIndex].title : std::u16string();
-  }
-
   void fillGrid() {
     HWND grid = item(IDC_CHECK_GRID);
     SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -90,7 +83,7 @@ class CheckDialog : public DialogBase {
       std::wstring number = problem.row >= 0 ? toWide(decimalText(problem.row + 1)) : L"-";
       row.pszText = number.data();
       SendMessageW(grid, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
-      setCellText(grid, line, 1, problem.column >= 0 ? columnTitle(problem.column) : u"");
+      setCellText(grid, line, 1, problemColumnTitle(list_, problem));
       setCellText(grid, line, 2, problemText(problem, language_));
       ++line;
     }
@@ -98,7 +91,6 @@ class CheckDialog : public DialogBase {
 
   CheckDialogMode mode_;
   const CheckResult& result_;
-  const ScriptSet& set_;
   DrawingList& list_;
   int language_;
 };
@@ -106,8 +98,8 @@ class CheckDialog : public DialogBase {
 }  // namespace
 
 bool runCheckDialog(HINSTANCE instance, HWND owner, CheckDialogMode mode, const CheckResult& result,
-                    const ScriptSet& set, DrawingList& list, int language) {
-  CheckDialog dialog(mode, result, set, list, language);
+                    DrawingList& list, int language) {
+  CheckDialog dialog(mode, result, list, language);
   return dialog.run(instance, owner, IDD_LIST_CHECK) == IDOK;
 }
 

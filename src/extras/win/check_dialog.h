@@ -8,7 +8,6 @@
 
 #include "extras/list_check.h"
 #include "list/drawing_list.h"
-#include "script/script_sets.h"
 
 namespace dovevar::win {
 
@@ -21,6 +20,6 @@ struct CheckResult {
 
 // True when the user chose to run anyway (kBeforeRun); false when the dialog was closed.
 bool runCheckDialog(HINSTANCE instance, HWND owner, CheckDialogMode mode, const CheckResult& result,
-                    const ScriptSet& set, DrawingList& list, int language);
+                    DrawingList& list, int language);
 
 }  // namespace dovevar::win

@@ -67,9 +67,12 @@ enum class Check {
   kCountRows,        // remember the row count as the first row that will be added
 };
 
-// Refreshes after the operation, carried out in this order.
+// Refreshes after the operation, carried out in this order: the Drawing list shows its
+// rows again (after an operation that may have changed rows, cells or the selection),
+// the status bar, the columns, the menu, the whole window.
 enum Refresh : std::uint8_t {
   kRefreshNothing = 0,
+  kRefreshRows = 16,
   kRefreshStatus = 1,
   kRefreshColumns = 2,
   kRefreshMenu = 4,
@@ -85,9 +88,6 @@ struct Command {
 
 std::span<const Command> commandTable();
 
-// How many rows an add-rows operation appends: 1, 5, 10 or 50; 0 for any other.
-int addedRowCount(Operation operation);
-
 // The command of an id, or null: ids not in the table get the default handling.
 const Command* findCommand(int id);
 
@@ -100,6 +100,7 @@ class CommandHost {
   virtual void printerCheck() = 0;
   virtual void rememberFirstNewRow(int row) = 0;
   virtual void run(Operation operation) = 0;
+  virtual void showRows() = 0;
   virtual void refreshStatus() = 0;
   virtual void rebuildColumns() = 0;
   virtual void replaceMenu() = 0;
@@ -109,9 +110,8 @@ class CommandHost {
 // Check, operation, refreshes. Gives false for an id that is not in the table.
 bool dispatchCommand(int id, CommandHost& host);
 
-// Toolbar buttons, in their order, and the label of each one's tooltip.
-inline constexpr int kFirstToolbarCommand = 330;
-inline constexpr int kToolbarCommandCount = 17;
-int toolTipLabel(int buttonId);  // -1 for an id that is no toolbar button
+// The label of a toolbar button's tooltip (the buttons are kFirstToolbarButton on, in
+// their order); -1 for an id that is no toolbar button.
+int toolTipLabel(int buttonId);
 
 }  // namespace dovevar

@@ -85,6 +85,16 @@ std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& lis
   return problems;
 }
 
+bool checkBeforeRun(const ExtrasSettings& extras, const ScriptSet& set, const DrawingList& list,
+                    RowChoice choice, const std::function<CheckSources()>& sources,
+                    const ProblemsDecision& decide) {
+  if (!extras.checkBeforeRun) return true;
+  const std::vector<int> rows = rowsOfRun(list, choice);
+  if (rows.empty()) return true;
+  const std::vector<CheckProblem> problems = checkRows(set, list, rows, sources());
+  return problems.empty() || decide(problems, static_cast<int>(rows.size()));
+}
+
 std::vector<int> rowsWithProblems(const std::vector<CheckProblem>& problems) {
   std::vector<int> rows;
   for (const CheckProblem& problem : problems) {

@@ -5,8 +5,11 @@
 // plot-style cells keep the drawing's own setting and are not problems.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "extras/extras_settings.h"
 
 #include "list/drawing_list.h"
 #include "platform/file_system.h"
@@ -48,6 +51,17 @@ struct CheckSources {
 // that column edits as a paper; plot styles are the cells of every column that edits as one.
 std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& list,
                                     const std::vector<int>& rows, const CheckSources& sources);
+
+// The check before a run, for the window and the night run alike. With the check turned
+// on, the rows the run takes are checked and `decide` is given the problems: it says
+// whether the run goes on (the window asks the user, a night run notes them and goes on).
+// A check that finds nothing lets the run go on without asking, and an empty choice of
+// rows is the run's own to refuse. `sources` is called only when there is something to
+// check, so the printer table is built only then.
+using ProblemsDecision = std::function<bool(const std::vector<CheckProblem>& problems, int rowsChecked)>;
+bool checkBeforeRun(const ExtrasSettings& extras, const ScriptSet& set, const DrawingList& list,
+                    RowChoice choice, const std::function<CheckSources()>& sources,
+                    const ProblemsDecision& decide);
 
 // The rows that have problems, each once, in list order.
 std::vector<int> rowsWithProblems(const std::vector<CheckProblem>& problems);

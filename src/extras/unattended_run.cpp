@@ -62,7 +62,8 @@ struct Session {
   }
 
   bool loadList(const std::u16string& path);
-  void checkFirst(const ScriptSet& set);
+  CheckSources checkSources();
+  bool noteProblems(const std::vector<CheckProblem>& problems);
 
   UnattendedPorts ports;
   const std::u16string& folder;
@@ -70,6 +71,7 @@ struct Session {
   TextTables texts;
   ScriptSetTable scriptSets;
   DrawingList list;
+  PrinterTable printers;
   RunReport report;
   RunRecorder recorder{report, ports.clock, settings.moji_type};
   ReportUi ui{recorder};
@@ -88,16 +90,19 @@ bool Session::loadList(const std::u16string& path) {
                       [this] { list.rebuildColumns(currentScriptSet(scriptSets, settings.scrpit_type)); });
 }
 
-// Nobody is there to ask: the problems go into the report and the run goes on.
-void Session::checkFirst(const ScriptSet& set) {
-  PrinterTable printers;
+CheckSources Session::checkSources() {
   buildPrinterTable(printers, ports.spooler, settings, messages);
-  const CheckSources sources{printers, ports.files, settings.ctb_file};
-  for (const CheckProblem& problem : checkRows(set, list, rowsOfRun(list, RowChoice::kAll), sources)) {
+  return {printers, ports.files, settings.ctb_file};
+}
+
+// Nobody is there to ask: the problems go into the report and the run goes on.
+bool Session::noteProblems(const std::vector<CheckProblem>& problems) {
+  for (const CheckProblem& problem : problems) {
     std::u16string note = u"check";
     if (problem.row >= 0) note += u": row " + decimalText(problem.row + 1);
     recorder.log(note + u": " + problemText(problem, settings.moji_type));
   }
+  return true;
 }
 
 }  // namespace
@@ -137,7 +142,8 @@ int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, c
 
   const ScriptSet& set = currentScriptSet(session.scriptSets, session.settings.scrpit_type);
   const ExtrasSettings extras = readExtrasSettings(ports.files, settingsFolder);
-  if (extras.checkBeforeRun) session.checkFirst(set);
+  checkBeforeRun(extras, set, session.list, RowChoice::kAll, [&session] { return session.checkSources(); },
+                 [&session](const std::vector<CheckProblem>& problems, int) { return session.noteProblems(problems); });
 
   BatchRunner runner(ports.files, ports.processes, session.messages, session.settings);
   runner.setObserver(&session.recorder);

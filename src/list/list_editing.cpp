@@ -57,6 +57,16 @@ void ListEditing::search() {
   selectRowsContaining(list_, state_.searchText);
 }
 
+void ListEditing::deleteSelectedRows(WhenNoneSelected whenNone) {
+  if (list_.selectedCount() > 0) {
+    list_.deleteSelectedRows();
+  } else if (whenNone == WhenNoneSelected::kDeleteAll) {
+    list_.deleteAllRows();
+  } else {
+    messages_.show(kMsgDeleteWithoutSelection);
+  }
+}
+
 void ListEditing::writeBufferInto(int row, int columns, bool filledOnly) {
   for (int c = kFirstEditedColumn; c < columns; ++c) {
     if (filledOnly && state_.buffer.at(c).empty()) continue;

@@ -32,6 +32,10 @@ class ListEditDialogs {
   virtual std::optional<std::u16string> askSearchText(const SearchHistory& history) = 0;
 };
 
+// What deleting the selected rows does when none is selected: the menu command says so
+// (message 4), the toolbar button empties the list without asking.
+enum class WhenNoneSelected { kTellUser, kDeleteAll };
+
 class ListEditing {
  public:
   ListEditing(DrawingList& list, ScriptSet& current, ListEditState& state,
@@ -39,6 +43,7 @@ class ListEditing {
       : list_(list), set_(current), state_(state), dialogs_(dialogs), messages_(messages) {}
 
   void search();
+  void deleteSelectedRows(WhenNoneSelected whenNone);
   void editRow();
   // False, after message 10, when no row is selected.
   bool copyRow();

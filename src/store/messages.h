@@ -28,6 +28,8 @@ class Messages {
   const std::u16string& label(int table, int number) const;
 
   UiPort& ui() { return ui_; }
+  const TextTables& texts() const { return texts_; }
+  const int& language() const { return language_; }
 
  private:
   UiPort& ui_;

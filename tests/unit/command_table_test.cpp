@@ -24,6 +24,7 @@ class RecordingHost : public CommandHost {
   void run(Operation operation) override {
     calls.push_back("run " + std::to_string(static_cast<int>(operation)));
   }
+  void showRows() override { calls.push_back("rows"); }
   void refreshStatus() override { calls.push_back("status"); }
   void rebuildColumns() override { calls.push_back("columns"); }
   void replaceMenu() override { calls.push_back("menu"); }
@@ -48,12 +49,13 @@ TEST(CommandTable, EditingCommandsBuildThePrinterTableFirst) {
   for (int id : {37826, 37833, 37834, 338, 339, 342}) {
     RecordingHost host;
     dispatchCommand(id, host);
-    ASSERT_EQ(host.calls.size(), 2u) << id;
+    ASSERT_EQ(host.calls.size(), 3u) << id;
     EXPECT_EQ(host.calls[0], "printer check") << id;
+    EXPECT_EQ(host.calls[2], "rows") << id;
   }
   RecordingHost host;
   dispatchCommand(37830, host);
-  EXPECT_EQ(host.calls, std::vector<std::string>{ran(Operation::kRunSelectedRows)});
+  EXPECT_EQ(host.calls, (std::vector<std::string>{ran(Operation::kRunSelectedRows), "rows"}));
 }
 
 TEST(CommandTable, RefreshesFollowTheOperationInTheirOrder) {
@@ -67,7 +69,7 @@ TEST(CommandTable, RefreshesFollowTheOperationInTheirOrder) {
   folderSelect.rows = 7;
   dispatchCommand(37842, folderSelect);
   EXPECT_EQ(folderSelect.calls,
-            (std::vector<std::string>{"first new row 7", ran(Operation::kFolderSelectDialog), "status"}));
+            (std::vector<std::string>{"first new row 7", ran(Operation::kFolderSelectDialog), "rows", "status"}));
 }
 
 TEST(CommandTable, ToolbarTwinsDifferWhereTheMenuAsksAndTheButtonActs) {

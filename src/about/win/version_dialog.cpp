@@ -12,11 +12,11 @@ namespace {
 
 class VersionDialog : public DialogBase {
  public:
-  explicit VersionDialog(const Messages& messages) : messages_(messages) {}
+  explicit VersionDialog(const Messages& messages) : DialogBase(messages) {}
 
  protected:
   void onInit() override {
-    setCaption(window(), messages_, kLabelDVersionCaption);
+    setCaption(window(), messages(), kLabelDVersionCaption);
     // The program's own version, whatever the template says.
     SetDlgItemTextW(window(), IDC_VERSION_TEXT, toWide(versionText()).c_str());
   }
@@ -28,7 +28,6 @@ class VersionDialog : public DialogBase {
   }
 
  private:
-  const Messages& messages_;
 };
 
 }  // namespace

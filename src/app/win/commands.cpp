@@ -85,20 +85,10 @@ void MainCommands::repaint() {
 }
 
 void MainCommands::changeLanguage() {
-  runLanguageDialog(app_.instance, app_.mainWindow, app_.settings.moji_type);
+  runLanguageDialog(app_.instance, app_.mainWindow, app_.settings.moji_type, app_.messages);
   if (readScriptSets(app_.files, app_.messages, app_.settingsFolder, app_.settings.moji_type,
                      app_.scriptSets) != 0) {
     app_.messages.show(kMsgScriptSetFileNotRead);
-  }
-}
-
-void MainCommands::deleteSelectedRows(bool everyRowWhenNoneSelected) {
-  if (app_.list.selectedCount() > 0) {
-    app_.list.deleteSelectedRows();
-  } else if (everyRowWhenNoneSelected) {
-    app_.list.deleteAllRows();
-  } else {
-    app_.messages.show(kMsgDeleteWithoutSelection);
   }
 }
 
@@ -122,28 +112,62 @@ CheckSources MainCommands::checkSources() const {
   return {app_.printers, app_.files, app_.settings.ctb_file};
 }
 
-// The check of the rows a run takes. Before a run the dialog shows only
-// when there are problems, and gives true when the run may go on.
+// The check of the rows a run takes. Before a run the dialog shows only when there are
+// problems, and gives true when the run may go on.
 bool MainCommands::checkRowsOfRun(const std::vector<int>& rows, CheckDialogMode mode) {
   const std::vector<CheckProblem> problems = checkRows(currentSet(), app_.list, rows, checkSources());
   if (mode == CheckDialogMode::kBeforeRun && problems.empty()) return true;
   const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, mode, {problems, static_cast<int>(rows.size())},
-                                   currentSet(), app_.list, app_.settings.moji_type);
+                                   app_.list, app_.messages);
   app_.listView.showRows();
   return goOn;
 }
 
 // The extras file is read again before every run, so that a change to it counts at once.
-// With the check turned on, a run whose rows have problems goes on only when the user
-// says so; an empty list or selection is the run's own to refuse.
 bool MainCommands::checkedBeforeRun(RowChoice choice) {
   app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
   app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
-  if (!app_.extras.checkBeforeRun) return true;
-  const std::vector<int> rows = rowsOfRun(app_.list, choice);
-  if (rows.empty()) return true;
-  printerCheck();
-  return checkRowsOfRun(rows, CheckDialogMode::kBeforeRun);
+  return checkBeforeRun(
+      app_.extras, currentSet(), app_.list, choice,
+      [this] {
+        printerCheck();
+        return checkSources();
+      },
+      [this](const std::vector<CheckProblem>& problems, int rowsChecked) {
+        const bool goOn = runCheckDialog(app_.instance, app_.mainWindow, CheckDialogMode::kBeforeRun,
+                                         {problems, rowsChecked}, app_.list, app_.messages);
+        app_.listView.showRows();
+        return goOn;
+      });
+}
+
+void MainCommands::runWholeList(RowChoice choice) {
+  if (checkedBeforeRun(choice)) app_.runner.runWholeList(currentSet(), app_.list, choice);
+  tellReportFailure(app_);
+}
+
+void MainCommands::runPerRow() {
+  if (checkedBeforeRun(RowChoice::kSelectedOrAll)) app_.runner.runPerRowByCommand(currentSet(), app_.list);
+  tellReportFailure(app_);
+}
+
+// Starting again during a run begins afresh from row 0.
+void MainCommands::startTimerRun() {
+  if (!checkedBeforeRun(RowChoice::kSelectedOrAll)) return;
+  app_.runner.startTimerRun(app_.list);
+  SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+}
+
+void MainCommands::saveScript(RowChoice choice) {
+  saveScriptFile(app_.files, app_.messages, currentSet(), app_.list, choice, app_.settingsFolder,
+                 app_.settings.end_file_dwg);
+}
+
+void MainCommands::runExtrasSettings() {
+  if (runExtrasSettingsDialog(app_.instance, app_.mainWindow, app_.files, app_.messages, app_.settingsFolder,
+                              app_.extras)) {
+    app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
+  }
 }
 
 // The report opens in the program the system gives .csv files.
@@ -162,6 +186,30 @@ void MainCommands::openRunReport() {
 void MainCommands::applyRulesAfterCollecting(int firstNewRow) {
   applyRulesAfterCollection(app_.list, app_.settings.file_set,
                             ruleLabels(app_.texts, app_.settings.moji_type), firstNewRow);
+}
+
+void MainCommands::applyRulesFrom(int firstRow) {
+  applyFileNameRules(app_.list, app_.settings.file_set, ruleLabels(app_.texts, app_.settings.moji_type), firstRow);
+}
+
+void MainCommands::deleteSelectedRows(WhenNoneSelected whenNone) {
+  editList(&ListEditing::deleteSelectedRows, whenNone);
+}
+
+void MainCommands::runEnvironment() {
+  runEnvironmentDialog(app_.instance, app_.mainWindow, app_.settings, app_.messages);
+}
+
+void MainCommands::runFileNameRules() {
+  runFileNameRulesDialog(app_.instance, app_.mainWindow, app_.settings.file_set, app_.printers, app_.messages);
+}
+
+void MainCommands::runPrinterList() {
+  runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler, app_.settings, app_.texts);
+}
+
+void MainCommands::checkList() {
+  checkRowsOfRun(rowsOfRun(app_.list, RowChoice::kSelectedOrAll), CheckDialogMode::kReport);
 }
 
 template <typename Type>
@@ -190,171 +238,88 @@ void MainCommands::editList(Result (ListEditing::*command)(Parameters...), Argum
   (editing.*command)(arguments...);
 }
 
-void MainCommands::run(Operation operation) {
-  ListFileCommand listCommand{app_.files,    app_.messages,         app_.ui,
-                              app_.settingsFolder, app_.list, app_.settings.scrpit_type,
-                              app_.rememberedListPath};
+ListFileCommand MainCommands::listFileCommand() {
+  return {app_.files, app_.messages, app_.ui, app_.settingsFolder, app_.list, app_.settings.scrpit_type,
+          app_.rememberedListPath};
+}
+
+void MainCommands::saveList() {
+  ListFileCommand command = listFileCommand();
+  saveListCommand(command);
+}
+
+void MainCommands::loadList() {
+  ListFileCommand command = listFileCommand();
+  loadListCommand(command, [this] { win::rebuildColumns(app_); });
+}
+
+// The rows read before the dialog was closed get the rules too.
+void MainCommands::runFolderSelect() {
+  runFolderSelectDialog(app_.instance, app_.mainWindow, app_.files, app_.list, currentSet(), app_.settings,
+                        app_.texts, app_.folderSelectTypes);
+  applyRulesAfterCollecting(app_.firstNewRow);
+}
+
+void MainCommands::showRows() { app_.listView.showRows(); }
+
+void MainCommands::run(Operation operation) { handlerOf(operation)(*this); }
+
+MainCommands::Handler MainCommands::handlerOf(Operation operation) {
+  using enum Operation;
+  using C = MainCommands;
+  using Collection = DrawingCollection;
   switch (operation) {
-    case Operation::kExit:
-      DestroyWindow(app_.mainWindow);
-      return;
-    case Operation::kDeleteSelectedRows:
-      deleteSelectedRows(false);
-      break;
-    case Operation::kDeleteSelectedOrAll:
-      deleteSelectedRows(true);
-      break;
-    case Operation::kDeleteAllRows:
-      app_.list.deleteAllRows();
-      break;
-    case Operation::kSelectAll:
-      app_.list.selectAll();
-      break;
-    case Operation::kSelectNone:
-      app_.list.selectNone();
-      break;
-    case Operation::kScriptSelectionDialog:
-      runScriptSelection();
-      return;
-    case Operation::kEnvironmentDialog:
-      runEnvironmentDialog(app_.instance, app_.mainWindow, app_.settings, app_.messages);
-      return;
-    case Operation::kOpenManual:
-      openManual();
-      return;
-    case Operation::kChangeLanguage:
-      changeLanguage();
-      return;
-    case Operation::kSaveList:
-      saveListCommand(listCommand);
-      return;
-    case Operation::kLoadList:
-      loadListCommand(listCommand, [this] { win::rebuildColumns(app_); });
-      break;
-    case Operation::kRunAllRows:
-    case Operation::kRunSelectedRows:
-    case Operation::kRunSelectedOrAllRows: {
-      const RowChoice choice = operation == Operation::kRunAllRows        ? RowChoice::kAll
-                               : operation == Operation::kRunSelectedRows ? RowChoice::kSelected
-                                                                          : RowChoice::kSelectedOrAll;
-      if (checkedBeforeRun(choice)) app_.runner.runWholeList(currentSet(), app_.list, choice);
-      tellReportFailure(app_);
-      break;
-    }
-    case Operation::kRunRestartingPerRow:
-      if (checkedBeforeRun(RowChoice::kSelectedOrAll)) app_.runner.runPerRowByCommand(currentSet(), app_.list);
-      tellReportFailure(app_);
-      break;
-    case Operation::kStartTimerRun:
-      if (!checkedBeforeRun(RowChoice::kSelectedOrAll)) return;
-      // Starting again during a run begins afresh from row 0.
-      app_.runner.startTimerRun(app_.list);
-      SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
-      return;
-    case Operation::kCheckList:
-      checkRowsOfRun(rowsOfRun(app_.list, RowChoice::kSelectedOrAll), CheckDialogMode::kReport);
-      return;
-    case Operation::kOpenRunReport:
-      openRunReport();
-      return;
-    case Operation::kExtrasSettingsDialog:
-      if (runExtrasSettingsDialog(app_.instance, app_.mainWindow, app_.files, app_.messages, app_.settingsFolder,
-                                  app_.extras, app_.settings.moji_type)) {
-        app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
-      }
-      return;
-    case Operation::kShowRunScript:
-      app_.runner.showExecutedScript();
-      return;
-    case Operation::kSaveScriptOfAllRows:
-    case Operation::kSaveScriptOfSelectedRows:
-      saveScriptFile(app_.files, app_.messages, currentSet(), app_.list,
-                     operation == Operation::kSaveScriptOfAllRows ? RowChoice::kAll : RowChoice::kSelected,
-                     app_.settingsFolder, app_.settings.end_file_dwg);
-      break;
-    case Operation::kVersionDialog:
-      showVersionDialog(app_);
-      return;
-    case Operation::kAboutWindow:
-      showAboutWindow(app_);
-      return;
-    case Operation::kFamilyWindow:
-      showFamilyWindow(app_);
-      return;
-    case Operation::kCollectFolderDwg:
-      collect(&DrawingCollection::collectFolder, DrawingType::kDwg);
-      break;
-    case Operation::kCollectFolderDxf:
-      collect(&DrawingCollection::collectFolder, DrawingType::kDxf);
-      break;
-    case Operation::kCollectTreeDwg:
-      collect(&DrawingCollection::collectFolderTree, DrawingType::kDwg);
-      break;
-    case Operation::kCollectTreeDxf:
-      collect(&DrawingCollection::collectFolderTree, DrawingType::kDxf);
-      break;
-    case Operation::kPickDwgFiles:
-      collect(&DrawingCollection::pickDrawings, PickerFirstFilter::kDwg);
-      break;
-    case Operation::kPickDxfFiles:
-      collect(&DrawingCollection::pickDrawings, PickerFirstFilter::kDxf);
-      break;
-    case Operation::kFolderSelectDialog:
-      runFolderSelectDialog(app_.instance, app_.mainWindow, app_.files, app_.list, currentSet(),
-                            app_.settings, app_.texts, app_.folderSelectTypes);
-      // The rows read before the dialog was closed get the rules too.
-      applyRulesAfterCollecting(app_.firstNewRow);
-      break;
-    case Operation::kApplyFileNameRules:
-      applyFileNameRules(app_.list, app_.settings.file_set,
-                         ruleLabels(app_.texts, app_.settings.moji_type), 0);
-      break;
-    case Operation::kFileNameRulesDialog:
-      runFileNameRulesDialog(app_.instance, app_.mainWindow, app_.settings.file_set, app_.printers,
-                             app_.messages);
-      return;
-    case Operation::kPrinterListDialog:
-      runPrinterListDialog(app_.instance, app_.mainWindow, app_.printers, app_.spooler,
-                           app_.settings, app_.texts);
-      return;
-    case Operation::kSearchList:
-      editList(&ListEditing::search);
-      break;
-    case Operation::kEditRow:
-      editList(&ListEditing::editRow);
-      break;
-    case Operation::kEditColumn:
-      editList(&ListEditing::editColumn);
-      break;
-    case Operation::kCopyRow:
-      editList(&ListEditing::copyRow);
-      break;
-    case Operation::kPasteRow:
-      editList(&ListEditing::pasteRow);
-      break;
-    case Operation::kAddRows1:
-    case Operation::kAddRows5:
-    case Operation::kAddRows10:
-    case Operation::kAddRows50:
-      editList(&ListEditing::addRows, addedRowCount(operation));
-      break;
-    case Operation::kMoveRowDown:
-      editList(&ListEditing::moveRow, +1);
-      break;
-    case Operation::kMoveRowUp:
-      editList(&ListEditing::moveRow, -1);
-      break;
-    case Operation::kLayoutSerialNumbers:
-      editList(&ListEditing::numberLayouts);
-      break;
-    case Operation::kInitialValues:
-      editList(&ListEditing::editInitialValues);
-      break;
-    default:
-      // Operations of the subsystems still to come: their commands do nothing yet.
-      return;
+    case kExit: return [](C& c) { DestroyWindow(c.app_.mainWindow); };
+    case kDeleteSelectedRows: return [](C& c) { c.deleteSelectedRows(WhenNoneSelected::kTellUser); };
+    case kDeleteSelectedOrAll: return [](C& c) { c.deleteSelectedRows(WhenNoneSelected::kDeleteAll); };
+    case kDeleteAllRows: return [](C& c) { c.app_.list.deleteAllRows(); };
+    case kSelectAll: return [](C& c) { c.app_.list.selectAll(); };
+    case kSelectNone: return [](C& c) { c.app_.list.selectNone(); };
+    case kScriptSelectionDialog: return [](C& c) { c.runScriptSelection(); };
+    case kEnvironmentDialog: return [](C& c) { c.runEnvironment(); };
+    case kOpenManual: return [](C& c) { c.openManual(); };
+    case kChangeLanguage: return [](C& c) { c.changeLanguage(); };
+    case kSaveList: return [](C& c) { c.saveList(); };
+    case kLoadList: return [](C& c) { c.loadList(); };
+    case kRunAllRows: return [](C& c) { c.runWholeList(RowChoice::kAll); };
+    case kRunSelectedRows: return [](C& c) { c.runWholeList(RowChoice::kSelected); };
+    case kRunSelectedOrAllRows: return [](C& c) { c.runWholeList(RowChoice::kSelectedOrAll); };
+    case kRunRestartingPerRow: return [](C& c) { c.runPerRow(); };
+    case kStartTimerRun: return [](C& c) { c.startTimerRun(); };
+    case kCheckList: return [](C& c) { c.checkList(); };
+    case kOpenRunReport: return [](C& c) { c.openRunReport(); };
+    case kExtrasSettingsDialog: return [](C& c) { c.runExtrasSettings(); };
+    case kShowRunScript: return [](C& c) { c.app_.runner.showExecutedScript(); };
+    case kSaveScriptOfAllRows: return [](C& c) { c.saveScript(RowChoice::kAll); };
+    case kSaveScriptOfSelectedRows: return [](C& c) { c.saveScript(RowChoice::kSelected); };
+    case kVersionDialog: return [](C& c) { showVersionDialog(c.app_); };
+    case kAboutWindow: return [](C& c) { showAboutWindow(c.app_); };
+    case kFamilyWindow: return [](C& c) { showFamilyWindow(c.app_); };
+    case kCollectFolderDwg: return [](C& c) { c.collect(&Collection::collectFolder, DrawingType::kDwg); };
+    case kCollectFolderDxf: return [](C& c) { c.collect(&Collection::collectFolder, DrawingType::kDxf); };
+    case kCollectTreeDwg: return [](C& c) { c.collect(&Collection::collectFolderTree, DrawingType::kDwg); };
+    case kCollectTreeDxf: return [](C& c) { c.collect(&Collection::collectFolderTree, DrawingType::kDxf); };
+    case kPickDwgFiles: return [](C& c) { c.collect(&Collection::pickDrawings, PickerFirstFilter::kDwg); };
+    case kPickDxfFiles: return [](C& c) { c.collect(&Collection::pickDrawings, PickerFirstFilter::kDxf); };
+    case kFolderSelectDialog: return [](C& c) { c.runFolderSelect(); };
+    case kApplyFileNameRules: return [](C& c) { c.applyRulesFrom(0); };
+    case kFileNameRulesDialog: return [](C& c) { c.runFileNameRules(); };
+    case kPrinterListDialog: return [](C& c) { c.runPrinterList(); };
+    case kSearchList: return [](C& c) { c.editList(&ListEditing::search); };
+    case kEditRow: return [](C& c) { c.editList(&ListEditing::editRow); };
+    case kEditColumn: return [](C& c) { c.editList(&ListEditing::editColumn); };
+    case kCopyRow: return [](C& c) { c.editList(&ListEditing::copyRow); };
+    case kPasteRow: return [](C& c) { c.editList(&ListEditing::pasteRow); };
+    case kAddRows1: return [](C& c) { c.editList(&ListEditing::addRows, 1); };
+    case kAddRows5: return [](C& c) { c.editList(&ListEditing::addRows, 5); };
+    case kAddRows10: return [](C& c) { c.editList(&ListEditing::addRows, 10); };
+    case kAddRows50: return [](C& c) { c.editList(&ListEditing::addRows, 50); };
+    case kMoveRowDown: return [](C& c) { c.editList(&ListEditing::moveRow, +1); };
+    case kMoveRowUp: return [](C& c) { c.editList(&ListEditing::moveRow, -1); };
+    case kLayoutSerialNumbers: return [](C& c) { c.editList(&ListEditing::numberLayouts); };
+    case kInitialValues: return [](C& c) { c.editList(&ListEditing::editInitialValues); };
   }
-  app_.listView.showRows();
+  return [](C&) {};
 }
 
 }  // namespace dovevar::win

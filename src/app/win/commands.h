@@ -10,6 +10,7 @@
 #include "extras/list_check.h"
 #include "extras/win/check_dialog.h"
 #include "list/list_editing.h"
+#include "list/list_file.h"
 
 namespace dovevar::win {
 
@@ -22,20 +23,40 @@ class MainCommands : public CommandHost {
   void printerCheck() override;
   void rememberFirstNewRow(int row) override;
   void run(Operation operation) override;
+  void showRows() override;
   void refreshStatus() override;
   void rebuildColumns() override;
   void replaceMenu() override;
   void repaint() override;
 
  private:
+  // Every operation has its handler; the switch that gives them has no default case, so
+  // an operation without one does not build.
+  using Handler = void (*)(MainCommands&);
+  static Handler handlerOf(Operation operation);
+
   const ScriptSet& currentSet() const;
   void changeLanguage();
-  void deleteSelectedRows(bool everyRowWhenNoneSelected);
   void openManual();
   // The extensions: the list check, the check before a run, the run report.
   CheckSources checkSources() const;
   bool checkRowsOfRun(const std::vector<int>& rows, win::CheckDialogMode mode);
   bool checkedBeforeRun(RowChoice choice);
+  void runWholeList(RowChoice choice);
+  void runPerRow();
+  void startTimerRun();
+  void saveScript(RowChoice choice);
+  void runExtrasSettings();
+  ListFileCommand listFileCommand();
+  void saveList();
+  void loadList();
+  void runFolderSelect();
+  void applyRulesFrom(int firstRow);
+  void deleteSelectedRows(WhenNoneSelected whenNone);
+  void runEnvironment();
+  void runFileNameRules();
+  void runPrinterList();
+  void checkList();
   void openRunReport();
   void runScriptSelection();
   // Runs a collection command, then the file-name rules over its new rows when they

@@ -8,6 +8,7 @@
 #include "platform/win/wide.h"
 #include "resource.h"
 #include "script/script_sets.h"
+#include "store/text_ids.h"
 #include "store/text_tables.h"
 
 namespace dovevar::win {
@@ -22,10 +23,10 @@ constexpr wchar_t kMakerPane[] = L"\"Quillmark\"";
 }  // namespace
 
 HWND createToolbar(AppState& app) {
-  std::array<TBBUTTON, kToolbarCommandCount> buttons = {};
-  for (int i = 0; i < kToolbarCommandCount; ++i) {
+  std::array<TBBUTTON, kToolbarButtonCount> buttons = {};
+  for (int i = 0; i < kToolbarButtonCount; ++i) {
     buttons[i].iBitmap = i;
-    buttons[i].idCommand = kFirstToolbarCommand + i;
+    buttons[i].idCommand = kFirstToolbarButton + i;
     buttons[i].fsState = TBSTATE_ENABLED;
     buttons[i].fsStyle = BTNS_BUTTON;
   }
@@ -39,7 +40,7 @@ HWND createToolbar(AppState& app) {
   SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
   TBADDBITMAP bitmap = {app.instance, IDB_TOOLBAR};
-  SendMessageW(toolbar, TB_ADDBITMAP, kToolbarCommandCount, reinterpret_cast<LPARAM>(&bitmap));
+  SendMessageW(toolbar, TB_ADDBITMAP, kToolbarButtonCount, reinterpret_cast<LPARAM>(&bitmap));
   SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
   return toolbar;

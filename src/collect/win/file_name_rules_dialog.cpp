@@ -64,12 +64,12 @@ constexpr std::array kWordEdits = {
 class FileNameRulesDialog : public DialogBase {
  public:
   FileNameRulesDialog(FileNameRules& rules, const PrinterTable& printers, const Messages& messages)
-      : rules_(rules), printers_(printers), messages_(messages) {}
+      : DialogBase(messages), rules_(rules), printers_(printers) {}
 
  protected:
   void onInit() override {
-    setCaption(window(), messages_, kLabelDRulesCaption);
-    setItemTexts(window(), messages_, kCaptions);
+    setCaption(window(), messages(), kLabelDRulesCaption);
+    setItemTexts(window(), messages(), kCaptions);
     show(rulesDialogValues(rules_));
   }
 
@@ -146,7 +146,6 @@ class FileNameRulesDialog : public DialogBase {
 
   FileNameRules& rules_;
   const PrinterTable& printers_;
-  const Messages& messages_;
   PrinterBoxWatch watch_;
 };
 

@@ -41,7 +41,7 @@ int widestText(HWND window, HFONT font, const std::vector<std::u16string_view>& 
 class FolderChooserDialog : public DialogBase {
  public:
   FolderChooserDialog(HINSTANCE instance, Settings& settings, const Messages& messages, int kind)
-      : instance_(instance), settings_(settings), messages_(messages), kind_(kind) {}
+      : DialogBase(messages), instance_(instance), settings_(settings), kind_(kind) {}
   ~FolderChooserDialog() override {
     if (font_ != nullptr) DeleteObject(font_);
   }
@@ -128,7 +128,7 @@ class FolderChooserDialog : public DialogBase {
 
   void setFavourite(int favourite) {
     std::u16string folder;
-    if (!browseForFolder(window(), messages_.label(kLabelsC, kLabelCChooseFolderTitle), u"", folder)) {
+    if (!browseForFolder(window(), messages().label(kLabelsC, kLabelCChooseFolderTitle), u"", folder)) {
       return;
     }
     if (!setFavouriteFolder(settings_, kind_, favourite, folder)) return;
@@ -137,7 +137,6 @@ class FolderChooserDialog : public DialogBase {
 
   HINSTANCE instance_;
   Settings& settings_;
-  const Messages& messages_;
   int kind_;
   HFONT font_ = nullptr;
   HWND recentList_ = nullptr;

@@ -76,22 +76,21 @@ class FolderSelectDialog : public DialogBase {
  public:
   FolderSelectDialog(HINSTANCE instance, FileSystem& files, DrawingList& list, const ScriptSet& current,
                      Settings& settings, const TextTables& texts, FolderSelectTypes& types)
-      : instance_(instance), files_(files), list_(list), current_(current), settings_(settings),
-        types_(types), messages_(ui_, texts, settings.moji_type) {}
+      : DialogBase(texts, settings.moji_type), instance_(instance), files_(files), list_(list),
+        current_(current), settings_(settings), types_(types) {}
 
  protected:
   void onInit() override {
-    ui_.setOwner(window());
-    setCaption(window(), messages_, kLabelDFolderSelectCaption);
-    setItemText(window(), IDC_FOLDER_SELECT_TYPE_HEADING, messages_, kLabelDDrawingTypeHeading);
-    setItemText(window(), IDC_FOLDER_SELECT_READ, messages_, kLabelDReadDrawings);
+    setCaption(window(), messages(), kLabelDFolderSelectCaption);
+    setItemText(window(), IDC_FOLDER_SELECT_TYPE_HEADING, messages(), kLabelDDrawingTypeHeading);
+    setItemText(window(), IDC_FOLDER_SELECT_READ, messages(), kLabelDReadDrawings);
     fitClientArea();
     placeTopControls();
     createFolderList();
     CheckRadioButton(window(), IDC_FOLDER_SELECT_DWG, IDC_FOLDER_SELECT_BOTH,
                      IDC_FOLDER_SELECT_DWG + static_cast<int>(types_));
 
-    const int choice = runFolderChooser(instance_, window(), settings_, messages_, kFolderSelectDialog);
+    const int choice = runFolderChooser(instance_, window(), settings_, messages(), kFolderSelectDialog);
     const std::optional<std::u16string> start = folderSelectStartFolder(settings_, choice);
     if (!start) {
       end(IDCANCEL);
@@ -156,8 +155,8 @@ class FolderSelectDialog : public DialogBase {
                                instance_, nullptr);
     // The list view owns the image list and destroys it with itself.
     SendMessageW(folders_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(createFolderIcons()));
-    insertColumn(folders_, 0, kNameColumnWidth, messages_.label(kLabelsC, kLabelCFolderNameColumn));
-    insertColumn(folders_, 1, kDateColumnWidth, messages_.label(kLabelsC, kLabelCFolderDateColumn));
+    insertColumn(folders_, 0, kNameColumnWidth, messages().label(kLabelsC, kLabelCFolderNameColumn));
+    insertColumn(folders_, 1, kDateColumnWidth, messages().label(kLabelsC, kLabelCFolderDateColumn));
   }
 
   void showCurrentFolder() {
@@ -205,10 +204,10 @@ class FolderSelectDialog : public DialogBase {
         end(IDOK);
         break;
       case FolderReadResult::kNoneSelected:
-        messages_.show(kMsgFolderSelectNoFolderChosen);
+        messages().show(kMsgFolderSelectNoFolderChosen);
         break;
       case FolderReadResult::kNothingFound:
-        messages_.show(kMsgFolderSelectNothingAdded);
+        messages().show(kMsgFolderSelectNothingAdded);
         break;
     }
   }
@@ -219,8 +218,6 @@ class FolderSelectDialog : public DialogBase {
   const ScriptSet& current_;
   Settings& settings_;
   FolderSelectTypes& types_;
-  WinUi ui_;  // the dialog's message boxes belong to it
-  Messages messages_;
   HWND folders_ = nullptr;
 };
 

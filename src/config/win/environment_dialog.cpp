@@ -48,12 +48,12 @@ constexpr std::array kFilePickers = {
 
 class EnvironmentDialog : public DialogBase {
  public:
-  EnvironmentDialog(Settings& settings, Messages& messages) : settings_(settings), messages_(messages) {}
+  EnvironmentDialog(Settings& settings, const Messages& messages) : DialogBase(messages), settings_(settings) {}
 
  protected:
   void onInit() override {
-    setCaption(window(), messages_, kLabelDEnvironmentCaption);
-    setItemTexts(window(), messages_, kCaptions);
+    setCaption(window(), messages(), kLabelDEnvironmentCaption);
+    setItemTexts(window(), messages(), kCaptions);
     show(environmentValues(settings_));
   }
 
@@ -102,13 +102,12 @@ class EnvironmentDialog : public DialogBase {
   void pickFile(PathField field) {
     HWND edit = pathEdit(field);
     std::u16string path;
-    WinUi ui(window());
-    if (ui.chooseFileToOpen(pathPicker(field, controlText(edit), messages_), path)) setControlText(edit, path);
+    if (ui().chooseFileToOpen(pathPicker(field, controlText(edit), messages()), path)) setControlText(edit, path);
   }
 
   void browseForPlotStyleFolder() {
     std::u16string folder;
-    if (browseForFolder(window(), messages_.label(kLabelsC, kLabelCChooseFolderTitle), u"", folder) &&
+    if (browseForFolder(window(), messages().label(kLabelsC, kLabelCChooseFolderTitle), u"", folder) &&
         !folder.empty()) {
       setControlText(pathEdit(PathField::kPlotStyleFolder), folder);
     }
@@ -127,7 +126,7 @@ class EnvironmentDialog : public DialogBase {
   void storeAndClose() {
     const EnvironmentValues values = read();
     if (const std::optional<PathField> tooLong = overLongPath(values)) {
-      messages_.show(kMsgPathTooLong);
+      messages().show(kMsgPathTooLong);
       SetFocus(pathEdit(*tooLong));
       return;
     }
@@ -165,7 +164,6 @@ class EnvironmentDialog : public DialogBase {
   }
 
   Settings& settings_;
-  Messages& messages_;
 };
 
 }  // namespace

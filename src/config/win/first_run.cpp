@@ -13,7 +13,7 @@ class WinSetUpDialogs : public SetUpDialogs {
   explicit WinSetUpDialogs(AppState& app) : app_(app) {}
 
   void chooseLanguage(int32_t& language) override {
-    runLanguageDialog(app_.instance, app_.mainWindow, language);
+    runLanguageDialog(app_.instance, app_.mainWindow, language, app_.messages);
   }
 
   // The main window is not shown yet, so the picker stands on its own.

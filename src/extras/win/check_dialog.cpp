@@ -18,8 +18,8 @@ constexpr int kProblemWidth = 420;
 
 class CheckDialog : public DialogBase {
  public:
-  CheckDialog(CheckDialogMode mode, const CheckResult& result, DrawingList& list, int language)
-      : mode_(mode), result_(result), list_(list), language_(language) {}
+  CheckDialog(CheckDialogMode mode, const CheckResult& result, DrawingList& list, const Messages& messages)
+      : DialogBase(messages), mode_(mode), result_(result), list_(list), language_(messages.language()) {}
 
  protected:
   void onInit() override {
@@ -98,8 +98,8 @@ class CheckDialog : public DialogBase {
 }  // namespace
 
 bool runCheckDialog(HINSTANCE instance, HWND owner, CheckDialogMode mode, const CheckResult& result,
-                    DrawingList& list, int language) {
-  CheckDialog dialog(mode, result, list, language);
+                    DrawingList& list, const Messages& messages) {
+  CheckDialog dialog(mode, result, list, messages);
   return dialog.run(instance, owner, IDD_LIST_CHECK) == IDOK;
 }
 

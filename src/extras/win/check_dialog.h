@@ -20,6 +20,6 @@ struct CheckResult {
 
 // True when the user chose to run anyway (kBeforeRun); false when the dialog was closed.
 bool runCheckDialog(HINSTANCE instance, HWND owner, CheckDialogMode mode, const CheckResult& result,
-                    DrawingList& list, int language);
+                    DrawingList& list, const Messages& messages);
 
 }  // namespace dovevar::win

@@ -15,7 +15,8 @@ constexpr int kWatchdogDigits = 5;
 
 class ExtrasSettingsDialog : public DialogBase {
  public:
-  ExtrasSettingsDialog(ExtrasSettings& settings, int language) : settings_(settings), language_(language) {}
+  ExtrasSettingsDialog(ExtrasSettings& settings, const Messages& messages)
+      : DialogBase(messages), settings_(settings) {}
 
  protected:
   void onInit() override {
@@ -38,18 +39,17 @@ class ExtrasSettingsDialog : public DialogBase {
   }
 
  private:
-  std::wstring text(ExtrasText id) const { return toWide(extrasText(language_, id)); }
+  std::wstring text(ExtrasText id) const { return toWide(extrasText(messages().language(), id)); }
 
   ExtrasSettings& settings_;
-  int language_;
 };
 
 }  // namespace
 
 bool runExtrasSettingsDialog(HINSTANCE instance, HWND owner, FileSystem& files, Messages& messages,
-                             const std::u16string& settingsFolder, ExtrasSettings& settings, int language) {
+                             const std::u16string& settingsFolder, ExtrasSettings& settings) {
   ExtrasSettings edited = readExtrasSettings(files, settingsFolder);
-  ExtrasSettingsDialog dialog(edited, language);
+  ExtrasSettingsDialog dialog(edited, messages);
   if (dialog.run(instance, owner, IDD_EXTRAS_SETTINGS) != IDOK) return false;
   if (!writeExtrasSettings(files, messages, settingsFolder, edited)) return false;
   settings = edited;

@@ -14,6 +14,6 @@ namespace dovevar::win {
 
 // True when the settings were changed and written.
 bool runExtrasSettingsDialog(HINSTANCE instance, HWND owner, FileSystem& files, Messages& messages,
-                             const std::u16string& settingsFolder, ExtrasSettings& settings, int language);
+                             const std::u16string& settingsFolder, ExtrasSettings& settings);
 
 }  // namespace dovevar::win

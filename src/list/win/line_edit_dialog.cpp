@@ -16,13 +16,14 @@ namespace {
 class LineEditDialog : public DialogBase {
  public:
   LineEditDialog(const LineEditContext& context, LineEditPurpose purpose, LineBuffer& buffer)
-      : context_(context), purpose_(purpose), buffer_(buffer), form_(layOutLineEdit(context.set)) {}
+      : DialogBase(context.messages), context_(context), purpose_(purpose), buffer_(buffer),
+        form_(layOutLineEdit(context.set)) {}
 
  protected:
   void onInit() override {
-    setCaption(window(), context_.messages, kLabelDLineEditCaption);
-    setItemText(window(), IDC_LINE_EDIT_OK, context_.messages, kLabelDOk);
-    setItemText(window(), IDC_LINE_EDIT_CANCEL, context_.messages, kLabelDCancel);
+    setCaption(window(), messages(), kLabelDLineEditCaption);
+    setItemText(window(), IDC_LINE_EDIT_OK, messages(), kLabelDOk);
+    setItemText(window(), IDC_LINE_EDIT_CANCEL, messages(), kLabelDCancel);
     const std::u16string title =
         lineEditTitle(context_.texts, context_.language, purpose_, context_.set.title);
     if (!title.empty()) setControlText(window(), title);

@@ -12,14 +12,14 @@ namespace {
 class SearchDialog : public DialogBase {
  public:
   SearchDialog(const SearchHistory& history, const Messages& messages)
-      : history_(history), messages_(messages) {}
+      : DialogBase(messages), history_(history) {}
 
   std::optional<std::u16string> text;
 
  protected:
   void onInit() override {
-    setCaption(window(), messages_, kLabelDSearchCaption);
-    setItemText(window(), IDC_SEARCH_GO, messages_, kLabelDSearchButton);
+    setCaption(window(), messages(), kLabelDSearchCaption);
+    setItemText(window(), IDC_SEARCH_GO, messages(), kLabelDSearchButton);
     const std::vector<std::u16string_view> used = usedEntries(history_);
     HWND box = item(IDC_SEARCH_TEXT);
     fillComboBox(box, used);
@@ -36,7 +36,6 @@ class SearchDialog : public DialogBase {
 
  private:
   const SearchHistory& history_;
-  const Messages& messages_;
 };
 
 }  // namespace

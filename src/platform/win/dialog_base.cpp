@@ -12,6 +12,7 @@ INT_PTR CALLBACK DialogBase::procedure(HWND window, UINT message, WPARAM wParam,
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     auto* dialog = reinterpret_cast<DialogBase*>(lParam);
     dialog->window_ = window;
+    dialog->ui_.setOwner(window);
     dialog->onInit();
     return TRUE;
   }

@@ -5,11 +5,19 @@
 
 #include <windows.h>
 
+#include "platform/win/win_ui.h"
+#include "store/messages.h"
+
 namespace dovevar::win {
 
 class DialogBase {
  public:
+  // The dialog's boxes speak the texts and the language given.
+  DialogBase(const TextTables& texts, const int& language) : messages_(ui_, texts, language) {}
+  explicit DialogBase(const Messages& messages) : DialogBase(messages.texts(), messages.language()) {}
   virtual ~DialogBase() = default;
+  DialogBase(const DialogBase&) = delete;
+  DialogBase& operator=(const DialogBase&) = delete;
 
   // Runs the dialog template `id`; gives the value passed to end(), or -1.
   INT_PTR run(HINSTANCE instance, HWND owner, int id);
@@ -32,9 +40,17 @@ class DialogBase {
   HWND window() const { return window_; }
   HWND item(int id) const { return GetDlgItem(window_, id); }
 
+  // Message boxes and file pickers owned by the dialog: while one is open the dialog is
+  // disabled, so nothing in it can be pressed twice.
+  Messages& messages() { return messages_; }
+  const Messages& messages() const { return messages_; }
+  UiPort& ui() { return ui_; }
+
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
+  WinUi ui_;
+  Messages messages_;
 };
 
 }  // namespace dovevar::win

@@ -57,15 +57,14 @@ class PrinterListDialog : public DialogBase {
  public:
   PrinterListDialog(HINSTANCE instance, PrinterTable& table, Spooler& spooler,
                     const Settings& settings, const TextTables& texts)
-      : instance_(instance), table_(table), spooler_(spooler), settings_(settings),
-        messages_(ui_, texts, settings.moji_type) {}
+      : DialogBase(texts, settings.moji_type), instance_(instance), table_(table), spooler_(spooler),
+        settings_(settings) {}
 
  protected:
   void onInit() override {
-    ui_.setOwner(window());
-    SetWindowTextW(window(), toWide(messages_.label(kLabelsD, kLabelDPrinterListCaption)).c_str());
+    SetWindowTextW(window(), toWide(messages().label(kLabelsD, kLabelDPrinterListCaption)).c_str());
     HWND grid = createGrid();
-    buildPrinterTable(table_, spooler_, settings_, messages_);
+    buildPrinterTable(table_, spooler_, settings_, messages());
     fillGrid(grid, table_);
   }
 
@@ -83,8 +82,8 @@ class PrinterListDialog : public DialogBase {
     SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetWindowSubclass(grid, keepDialogKeys, 0, 0);
-    insertColumn(grid, 0, kPrinterColumnWidth, messages_.label(kLabelsC, kLabelCPrinterColumn));
-    const std::u16string& paper = messages_.label(kLabelsC, kLabelCPaperColumn);
+    insertColumn(grid, 0, kPrinterColumnWidth, messages().label(kLabelsC, kLabelCPrinterColumn));
+    const std::u16string& paper = messages().label(kLabelsC, kLabelCPaperColumn);
     for (int column = 1; column <= PrinterRecord::kPaperSlots; ++column) {
       insertColumn(grid, column, kPaperColumnWidth, paper + fromWide(std::to_wstring(column)));
     }
@@ -95,8 +94,6 @@ class PrinterListDialog : public DialogBase {
   PrinterTable& table_;
   Spooler& spooler_;
   const Settings& settings_;
-  WinUi ui_;  // message boxes of the build belong to this dialog
-  Messages messages_;
 };
 
 }  // namespace

@@ -84,14 +84,13 @@ std::u16string throughAnsiCodePage(const std::u16string& text) {
 class ScriptDetailDialog : public DialogBase {
  public:
   explicit ScriptDetailDialog(ScriptSetStore& store)
-      : store_(store), messages_(ui_, store.texts, store.language), labels_(modeLabels(messages_)),
-        detail_(store.table, messages_) {}
+      : DialogBase(store.texts, store.language), store_(store), labels_(modeLabels(messages())),
+        detail_(store.table, messages()) {}
 
  protected:
   void onInit() override {
-    ui_.setOwner(window());
-    setCaption(window(), messages_, kLabelDScriptDetailCaption);
-    setItemTexts(window(), messages_, kCaptions);
+    setCaption(window(), messages(), kLabelDScriptDetailCaption);
+    setItemTexts(window(), messages(), kCaptions);
     limitFields();
     fillComboBox(item(IDC_DETAIL_OUTPUT_MODE), labels_.output);
     fillComboBox(item(IDC_DETAIL_DISPLAY_MODE), labels_.display);
@@ -175,7 +174,7 @@ class ScriptDetailDialog : public DialogBase {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (int column = 0; column < kItemListColumns; ++column) {
       insertColumn(list, column, kColumnWidths[column],
-                   messages_.label(kLabelsC, kLabelCItemInUseColumn + column));
+                   messages().label(kLabelsC, kLabelCItemInUseColumn + column));
     }
   }
 
@@ -296,8 +295,6 @@ class ScriptDetailDialog : public DialogBase {
   }
 
   ScriptSetStore& store_;
-  WinUi ui_;
-  Messages messages_;
   ModeLabels labels_;
   ScriptDetail detail_;
 };

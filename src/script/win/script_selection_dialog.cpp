@@ -24,12 +24,10 @@ constexpr std::array kCaptions = {
 class ScriptSelectionDialog : public DialogBase {
  public:
   ScriptSelectionDialog(HINSTANCE instance, ScriptSetStore& store, int& currentSet)
-      : instance_(instance), store_(store), currentSet_(currentSet),
-        messages_(ui_, store.texts, store.language) {}
+      : DialogBase(store.texts, store.language), instance_(instance), store_(store), currentSet_(currentSet) {}
 
  protected:
   void onInit() override {
-    ui_.setOwner(window());
     fill();
   }
 
@@ -41,11 +39,11 @@ class ScriptSelectionDialog : public DialogBase {
         confirm();
         return true;
       case IDC_SCRIPT_SELECT_CANCEL:
-        if (leaveScriptSelection(messages_)) end(IDCANCEL);
+        if (leaveScriptSelection(messages())) end(IDCANCEL);
         return true;
       case IDC_SCRIPT_DETAILS:
         runScriptDetailDialog(instance_, window(), store_);
-        writeScriptSets(store_.files, messages_, store_.folder, store_.language, store_.table);
+        writeScriptSets(store_.files, messages(), store_.folder, store_.language, store_.table);
         fill();
         return true;
       default:
@@ -56,8 +54,8 @@ class ScriptSelectionDialog : public DialogBase {
  private:
   // Captions, the titles, and the current set's title in the edit field.
   void fill() {
-    setCaption(window(), messages_, kLabelDScriptSelectionCaption);
-    setItemTexts(window(), messages_, kCaptions);
+    setCaption(window(), messages(), kLabelDScriptSelectionCaption);
+    setItemTexts(window(), messages(), kCaptions);
     HWND box = item(IDC_SCRIPT_SET_TITLE);
     fillComboBox(box, scriptSetChoices(store_.table, store_.language));
     setControlText(box, currentScriptSet(store_.table, currentSet_).title);
@@ -65,7 +63,7 @@ class ScriptSelectionDialog : public DialogBase {
 
   void confirm() {
     if (const std::optional<int> chosen =
-            chooseScriptSet(store_.table, messages_, controlText(item(IDC_SCRIPT_SET_TITLE)))) {
+            chooseScriptSet(store_.table, messages(), controlText(item(IDC_SCRIPT_SET_TITLE)))) {
       currentSet_ = *chosen;
       end(IDOK);
     }
@@ -74,8 +72,6 @@ class ScriptSelectionDialog : public DialogBase {
   HINSTANCE instance_;
   ScriptSetStore& store_;
   int& currentSet_;
-  WinUi ui_;
-  Messages messages_;
 };
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 class LanguageDialog : public DialogBase {
  public:
-  explicit LanguageDialog(int32_t& language) : language_(language) {}
+  LanguageDialog(int32_t& language, const Messages& messages) : DialogBase(messages), language_(language) {}
 
  protected:
   void onInit() override {
@@ -37,8 +37,8 @@ class LanguageDialog : public DialogBase {
 
 }  // namespace
 
-void runLanguageDialog(HINSTANCE instance, HWND owner, int32_t& language) {
-  LanguageDialog dialog(language);
+void runLanguageDialog(HINSTANCE instance, HWND owner, int32_t& language, const Messages& messages) {
+  LanguageDialog dialog(language, messages);
   dialog.run(instance, owner, IDD_LANGUAGE);
 }
 

@@ -25,8 +25,8 @@ class MemoryFolders : public FileSystem {
  public:
   std::map<std::u16string, std::vector<FolderEntry>> folders;
 
-  ReadResult readFile(const std::u16string&, bool, std::string&) override { return ReadResult::kMissing; }
-  bool replaceFile(const std::u16string&, std::string_view) override { return false; }
+  ReadOutcome readFile(const std::u16string&, bool, std::string&) override { return {ReadResult::kMissing, {}}; }
+  PortResult replaceFile(const std::u16string&, std::string_view) override { return PortResult::failure({}); }
   bool exists(const std::u16string&) override { return false; }
   DriveType driveType(const std::u16string&) override { return DriveType::kFixed; }
   bool listFolder(const std::u16string& pattern, const FolderVisitor& visit) override {

@@ -52,7 +52,7 @@ void RunRecorder::rowBegins(int row, int ordinal, std::u16string_view drawing, s
 }
 
 void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
-                         const LocalTime& start, std::int64_t startMs) {
+                         const LocalTime& start, std::int64_t startMs, std::u16string_view note) {
   ReportRow line;
   line.run = runStart_;
   line.kind = kindWord();
@@ -63,6 +63,8 @@ void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcom
   line.milliseconds = clock_.milliseconds() - startMs;
   line.outcome = outcome;
   line.exitCode = run.exitCode;
+  // A start that failed says what the system said.
+  line.note = outcome == RowOutcome::kNotStarted && note.empty() ? run.error.reason : std::u16string(note);
   report_.add(line);
   ++ended_;
   ++rows_;
@@ -75,9 +77,9 @@ void RunRecorder::rowEnds(const ProcessRun& run) {
   flush();
 }
 
-void RunRecorder::rowNotRun(int row, std::u16string_view drawing, bool runEnded) {
+void RunRecorder::rowNotRun(int row, std::u16string_view drawing, bool runEnded, std::u16string_view reason) {
   record(row, drawing, runEnded ? RowOutcome::kSkipped : RowOutcome::kNotStarted, {}, clock_.now(),
-         clock_.milliseconds());
+         clock_.milliseconds(), reason);
 }
 
 void RunRecorder::wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
@@ -104,9 +106,12 @@ void RunRecorder::log(std::u16string_view note) {
 }
 
 bool RunRecorder::flush() {
-  const bool written = report_.flush();
-  if (!written) writeFailed_ = true;
-  return written;
+  const PortResult written = report_.flush();
+  if (!written) {
+    writeFailed_ = true;
+    writeError_ = written.error;
+  }
+  return written.done;
 }
 
 bool RunRecorder::takeWriteFailure() {

@@ -30,7 +30,7 @@ class RunRecorder : public RunObserver {
   void runBegins(RunKind kind, int total) override;
   void rowBegins(int row, int ordinal, std::u16string_view drawing, std::u16string_view fileName) override;
   void rowEnds(const ProcessRun& run) override;
-  void rowNotRun(int row, std::u16string_view drawing, bool runEnded) override;
+  void rowNotRun(int row, std::u16string_view drawing, bool runEnded, std::u16string_view reason) override;
   void wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
                     const ProcessRun& run) override;
   void runEnds() override;
@@ -39,6 +39,8 @@ class RunRecorder : public RunObserver {
   void log(std::u16string_view note);
   // Writes what is waiting; false when the report could not be written.
   bool flush();
+  // The system's reason of the last flush that failed.
+  const SystemError& writeError() const { return writeError_; }
 
   // Every row recorded since the recorder was made ran and ended by itself, and there was
   // at least one.
@@ -49,7 +51,7 @@ class RunRecorder : public RunObserver {
  private:
   std::string_view kindWord() const;
   void record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
-              const LocalTime& start, std::int64_t startMs);
+              const LocalTime& start, std::int64_t startMs, std::u16string_view note = {});
   void show(std::u16string_view text);
 
   RunReport& report_;
@@ -74,6 +76,7 @@ class RunRecorder : public RunObserver {
   int rows_ = 0;          // rows recorded since the recorder was made
   int failedStarts_ = 0;  // of them, rows that did not run to their end
   bool writeFailed_ = false;
+  SystemError writeError_;
 };
 
 }  // namespace dovevar

@@ -84,17 +84,16 @@ void RunReport::add(const ReportRow& row) {
   if (lines_.size() > kRunReportLineLimit) lines_.pop_front();
 }
 
-bool RunReport::load() {
+PortResult RunReport::load() {
   std::string bytes;
-  const FileSystem::ReadResult read = files_.readFile(path_, false, bytes);
-  if (read == FileSystem::ReadResult::kFailed) return false;
+  const FileSystem::ReadOutcome read = files_.readFile(path_, false, bytes);
+  if (read == FileSystem::ReadResult::kFailed) return PortResult::failure(read.error);
   std::deque<std::string> old;
   const std::string head = std::string(kByteOrderMark) + std::string(kRunReportHeader);
   // A file of another shape (saved over by a spreadsheet program, say) is not a report of
   // ours to continue: it is kept beside, and the report begins afresh.
-  if (read == FileSystem::ReadResult::kRead && !bytes.empty() && !bytes.starts_with(head) &&
-      !files_.replaceFile(keptAsidePath(path_), bytes)) {
-    return false;
+  if (read == FileSystem::ReadResult::kRead && !bytes.empty() && !bytes.starts_with(head)) {
+    if (PortResult keptAside = files_.replaceFile(keptAsidePath(path_), bytes); !keptAside) return keptAside;
   }
   if (read == FileSystem::ReadResult::kRead && bytes.starts_with(head)) {
     for (std::size_t at = head.size(); at < bytes.size();) {
@@ -109,11 +108,13 @@ bool RunReport::load() {
   lines_ = std::move(old);
   while (lines_.size() > kRunReportLineLimit) lines_.pop_front();
   loaded_ = true;
-  return true;
+  return PortResult::success();
 }
 
-bool RunReport::flush() {
-  if (!loaded_ && !load()) return false;
+PortResult RunReport::flush() {
+  if (!loaded_) {
+    if (PortResult loaded = load(); !loaded) return loaded;
+  }
   std::string bytes(kByteOrderMark);
   bytes += kRunReportHeader;
   for (const std::string& line : lines_) bytes += line;

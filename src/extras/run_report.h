@@ -68,12 +68,12 @@ class RunReport {
   // all. A file that exists but cannot be read (another program holds it) is never
   // replaced: false, and the new lines wait for the next flush. A file that is not a
   // report is first kept aside.
-  bool flush();
+  PortResult flush();
 
   const std::u16string& path() const { return path_; }
 
  private:
-  bool load();
+  PortResult load();
 
   FileSystem& files_;
   std::u16string path_;

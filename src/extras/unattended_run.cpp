@@ -32,10 +32,17 @@ class ReportUi : public UiPort {
  public:
   explicit ReportUi(RunRecorder& recorder) : recorder_(recorder) {}
   int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) override {
+    return failureBox(text, title, style, {});
+  }
+  // The system's reason of a failure follows the message, in brackets.
+  int failureBox(std::u16string_view text, std::u16string_view title, BoxStyle style,
+                 const SystemError& reason) override {
     std::u16string note(title);
     if (!note.empty() && !text.empty()) note += u": ";
     note += text;
-    recorder_.log(note.empty() ? u"a message without text (wchar_set.ini lacks it)" : note);
+    if (note.empty()) note = u"a message without text (wchar_set.ini lacks it)";
+    if (!reason.reason.empty()) note += u" (" + reason.reason + u")";
+    recorder_.log(note);
     return style == BoxStyle::kYesNo ? kNo : kOk;
   }
   bool chooseFileToSave(const FileDialog&, std::u16string&) override { return false; }
@@ -62,6 +69,7 @@ struct Session {
   }
 
   bool loadList(const std::u16string& path);
+  std::u16string reasonNotRead(const std::u16string& path);
   CheckSources checkSources();
   bool noteProblems(const std::vector<CheckProblem>& problems);
 
@@ -88,6 +96,15 @@ bool Session::loadList(const std::u16string& path) {
   if (!ports.files.exists(path)) return false;
   return loadListFile(ports.files, messages, path, settings.scrpit_type, list,
                       [this] { list.rebuildColumns(currentScriptSet(scriptSets, settings.scrpit_type)); });
+}
+
+// The reading of a settings file tells only that it failed; a night run's log says why,
+// in brackets, as the system words it.
+std::u16string Session::reasonNotRead(const std::u16string& path) {
+  std::string bytes;
+  const FileSystem::ReadOutcome read = ports.files.readFile(path, false, bytes);
+  return read == FileSystem::ReadResult::kRead || read.error.reason.empty() ? std::u16string()
+                                                                             : u" (" + read.error.reason + u")";
 }
 
 CheckSources Session::checkSources() {
@@ -129,7 +146,8 @@ int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, c
   session.recorder.setUnattended(true);
   readUiTextFile(ports.files, session.messages, settingsFolder, session.texts);
   if (readMainSettings(ports.files, session.messages, settingsFolder, session.settings) != 0) {
-    return session.fail(u"Dovevar.ini could not be read: start Dovevar once to set it up");
+    return session.fail(u"Dovevar.ini could not be read: start Dovevar once to set it up" +
+                        session.reasonNotRead(settingsFilePath(settingsFolder, kMainSettingsFileName)));
   }
   if (readScriptSets(ports.files, session.messages, settingsFolder, session.settings.moji_type,
                      session.scriptSets) != 0) {

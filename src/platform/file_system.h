@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system_error.h"
+
 namespace dovevar {
 
 // Attribute bits of a folder entry, the platform's own values. A folder that carries
@@ -44,15 +46,22 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   enum class ReadResult { kRead, kMissing, kFailed };
+  // How a read went; with kMissing and kFailed, what the system said.
+  struct ReadOutcome {
+    ReadResult result = ReadResult::kFailed;
+    SystemError error;
+
+    bool operator==(ReadResult other) const { return result == other; }
+  };
 
   // Reads a whole file, opened without sharing. With createIfMissing a missing file is
-  // created empty and read as empty.
-  virtual ReadResult readFile(const std::u16string& path, bool createIfMissing,
-                              std::string& bytes) = 0;
+  // created empty and read as empty. A read that fails part of the way is kFailed, never
+  // the part that was read.
+  virtual ReadOutcome readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) = 0;
 
   // Replaces the file's content with `bytes` so that it holds either the old content
   // or all of the new: a crash or a full disk in the middle loses nothing.
-  virtual bool replaceFile(const std::u16string& path, std::string_view bytes) = 0;
+  virtual PortResult replaceFile(const std::u16string& path, std::string_view bytes) = 0;
 
   // True when a file or folder of that name exists.
   virtual bool exists(const std::u16string& path) = 0;

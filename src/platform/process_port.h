@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/system_error.h"
+
 namespace dovevar {
 
 // How one start of a waited-for program went.
@@ -14,6 +16,7 @@ struct ProcessRun {
   bool started = false;
   bool timedOut = false;       // it passed its time limit and was ended
   std::uint32_t exitCode = 0;  // its own exit code, when it ended by itself
+  SystemError error;           // why it did not start
 };
 
 class ProcessPort {
@@ -30,8 +33,8 @@ class ProcessPort {
 
   // Starts `program` with `arguments` and returns at once. A program named without a
   // folder is found the way the platform finds programs (its own folders, then the search
-  // path). False when it could not be started.
-  virtual bool startWithoutWait(const std::u16string& program, const std::u16string& arguments) = 0;
+  // path). Not done when it could not be started.
+  virtual PortResult startWithoutWait(const std::u16string& program, const std::u16string& arguments) = 0;
 
   // Blocks the calling thread for the given time.
   virtual void pause(int milliseconds) = 0;

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system_error.h"
+
 namespace dovevar {
 
 class UiPort {
@@ -25,6 +27,12 @@ class UiPort {
   static constexpr int kNo = 7;
 
   virtual int messageBox(std::u16string_view text, std::u16string_view title, BoxStyle style) = 0;
+  // A box about a failure that the system gave its reason for. On screen the box shows its
+  // text as it stands; where boxes become log lines, the reason follows the text.
+  virtual int failureBox(std::u16string_view text, std::u16string_view title, BoxStyle style,
+                         const SystemError& /*reason*/) {
+    return messageBox(text, title, style);
+  }
 
   // The common open and save dialogs: a title, filter pairs (name, pattern), the
   // filter chosen first (from 1), and the file-name text the dialog starts with.

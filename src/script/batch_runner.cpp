@@ -45,7 +45,7 @@ ProcessRun BatchRunner::runCadApplication(int timeLimitSeconds) {
   if (!commandLineFits()) return {};
   const ProcessRun run =
       processes_.startAndWait(settings_.autocad_file, cadCommandLine(settings_.temp_file), timeLimitSeconds);
-  if (!run.started) messages_.show(kMsgCadNotStarted);
+  if (!run.started) messages_.showFailure(kMsgCadNotStarted, run.error);
   return run;
 }
 
@@ -58,9 +58,10 @@ bool BatchRunner::runRow(const ScriptSet& set, const DrawingList& list, int row,
   return run.started;
 }
 
-void BatchRunner::rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded) {
+void BatchRunner::rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded,
+                            std::u16string_view reason) {
   if (observer_ != nullptr && row >= 0 && row < list.rowCount()) {
-    observer_->rowNotRun(row, drawingPathOfRow(set, list, row), runEnded);
+    observer_->rowNotRun(row, drawingPathOfRow(set, list, row), runEnded, reason);
   }
 }
 
@@ -115,9 +116,10 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
   for (int taken = 0;; ++taken) {
     const int row = selectedMode ? list.nextSelectedRow(-1) : taken;
     if (selectedMode ? row < 0 : row >= count) break;
+    SystemError writeError;
     if (writePerRowScript(files_, messages_, set, list, row, selectedMode, settings_.temp_file,
-                          settings_.end_file_dwg) != ScriptOutcome::kWritten) {
-      rowNotRun(set, list, row, false);
+                          settings_.end_file_dwg, &writeError) != ScriptOutcome::kWritten) {
+      rowNotRun(set, list, row, false, writeError.reason);
       skipRowsAfter(set, list, row, selectedMode, count);
       break;
     }
@@ -152,14 +154,15 @@ StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
   // A row deleted since the run started has no drawing to run.
   if (row >= list.rowCount()) return StepResult::kSkipped;
   if (!commandLineFits()) return StepResult::kStopped;
+  SystemError writeError;
   const ScriptOutcome outcome =
       writePerRowScript(files_, messages_, set, list, row, firstSelected == row,
-                        settings_.temp_file, settings_.end_file_dwg);
+                        settings_.temp_file, settings_.end_file_dwg, &writeError);
   if (outcome == ScriptOutcome::kWritten && timer_selected_mode_ && firstSelected == row &&
       list.nextSelectedRow(-1) < 0) {
     timer_selection_used_up_ = true;
   }
-  if (outcome != ScriptOutcome::kWritten) rowNotRun(set, list, row, false);
+  if (outcome != ScriptOutcome::kWritten) rowNotRun(set, list, row, false, writeError.reason);
   switch (outcome) {
     case ScriptOutcome::kWritten:
       return StepResult::kRunNow;
@@ -208,8 +211,9 @@ bool BatchRunner::showExecutedScript() {
   std::u16string arguments = u"\"";
   arguments += settings_.temp_file;
   arguments += u'"';
-  if (processes_.startWithoutWait(std::u16string(kScriptViewer), arguments)) return true;
-  messages_.show(kMsgScriptViewerNotStarted);
+  const PortResult started = processes_.startWithoutWait(std::u16string(kScriptViewer), arguments);
+  if (started) return true;
+  messages_.showFailure(kMsgScriptViewerNotStarted, started.error);
   return false;
 }
 

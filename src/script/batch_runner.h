@@ -105,7 +105,8 @@ class BatchRunner {
   bool commandLineFits();
   // The per-row start of a row, told to the observer; false when the run must end.
   bool runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal);
-  void rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded);
+  void rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded,
+                 std::u16string_view reason = {});
   void skipRowsAfter(const ScriptSet& set, const DrawingList& list, int row, bool selectedMode, int count);
   void runEnds();
   // The rows a timer run that ends early leaves unrun: after the current row, the selected

@@ -25,8 +25,9 @@ class RunObserver {
   // The start of the row that began last: not started, ended, or ended by its time limit.
   virtual void rowEnds(const ProcessRun& run) = 0;
   // A row of the run that the CAD application never ran: its script could not be written
-  // (`runEnded` false), or the run ended before it came to it (`runEnded` true).
-  virtual void rowNotRun(int row, std::u16string_view drawing, bool runEnded) = 0;
+  // (`runEnded` false; `reason` says why when the system did), or the run ended before it
+  // came to it (`runEnded` true).
+  virtual void rowNotRun(int row, std::u16string_view drawing, bool runEnded, std::u16string_view reason) = 0;
   // One start of the CAD application ran the script of all these rows.
   virtual void wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
                             const ProcessRun& run) = 0;

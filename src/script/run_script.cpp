@@ -126,16 +126,22 @@ ComposedScript refused(ScriptOutcome outcome) {
   return script;
 }
 
-void showUnlessWritten(Messages& messages, ScriptOutcome outcome) {
-  if (outcome != ScriptOutcome::kWritten) messages.show(messageOf(outcome));
+void showUnlessWritten(Messages& messages, ScriptOutcome outcome, const SystemError& writeError) {
+  if (outcome == ScriptOutcome::kNotCreated) {
+    messages.showFailure(messageOf(outcome), writeError);
+  } else if (outcome != ScriptOutcome::kWritten) {
+    messages.show(messageOf(outcome));
+  }
 }
 
-// Writes a composed script; a refused one leaves the file empty. Gives the final outcome.
-ScriptOutcome writeComposed(FileSystem& files, const ComposedScript& script,
-                            const std::u16string& path) {
-  const bool written = script.outcome == ScriptOutcome::kWritten
-                           ? files.replaceFile(path, script.bytes)
-                           : files.replaceFile(path, {});
+// Writes a composed script; a refused one leaves the file empty. Gives the final outcome,
+// and the system's reason when the file could not be written.
+ScriptOutcome writeComposed(FileSystem& files, const ComposedScript& script, const std::u16string& path,
+                            SystemError& writeError) {
+  const PortResult written = files.replaceFile(path, script.outcome == ScriptOutcome::kWritten
+                                                         ? std::string_view(script.bytes)
+                                                         : std::string_view());
+  writeError = written.error;
   return written ? script.outcome : ScriptOutcome::kNotCreated;
 }
 
@@ -291,21 +297,25 @@ ScriptOutcome writeWholeListScript(FileSystem& files, Messages& messages, const 
                                    DrawingList& list, RowChoice choice, const std::u16string& path,
                                    std::u16string_view endDrawing) {
   const ComposedScript script = composeWholeListScript(set, list, choice, endDrawing);
-  const ScriptOutcome outcome = writeComposed(files, script, path);
+  SystemError writeError;
+  const ScriptOutcome outcome = writeComposed(files, script, path, writeError);
   if (outcome == ScriptOutcome::kWritten && script.takesSelection) {
     for (const int row : script.rows) list.deselectRow(row);
   }
-  showUnlessWritten(messages, outcome);
+  showUnlessWritten(messages, outcome, writeError);
   return outcome;
 }
 
 ScriptOutcome writePerRowScript(FileSystem& files, Messages& messages, const ScriptSet& set,
                                 DrawingList& list, int row, bool usesUpSelection,
-                                const std::u16string& path, std::u16string_view endDrawing) {
+                                const std::u16string& path, std::u16string_view endDrawing,
+                                SystemError* writeError) {
   const ComposedScript script = composePerRowScript(set, list, row, endDrawing);
-  const ScriptOutcome outcome = writeComposed(files, script, path);
+  SystemError error;
+  const ScriptOutcome outcome = writeComposed(files, script, path, error);
   if (outcome == ScriptOutcome::kWritten && usesUpSelection) list.deselectRow(row);
-  showUnlessWritten(messages, outcome);
+  showUnlessWritten(messages, outcome, error);
+  if (writeError != nullptr) *writeError = std::move(error);
   return outcome;
 }
 

@@ -106,10 +106,12 @@ ScriptOutcome writeWholeListScript(FileSystem& files, Messages& messages, const 
 
 // Composes and writes the per-row script of `row` to `path`. With `usesUpSelection` the
 // row loses its three selection flags once the script is written. The outcome's message
-// has been shown unless kWritten.
+// has been shown unless kWritten; `writeError`, when given, gets the system's reason of a
+// file that could not be written.
 ScriptOutcome writePerRowScript(FileSystem& files, Messages& messages, const ScriptSet& set,
                                 DrawingList& list, int row, bool usesUpSelection,
-                                const std::u16string& path, std::u16string_view endDrawing);
+                                const std::u16string& path, std::u16string_view endDrawing,
+                                SystemError* writeError = nullptr);
 
 // Save script file --------------------------------------------------------------------
 

@@ -15,6 +15,11 @@ int Messages::show(int number, int kind) {
   return answer == UiPort::kYes ? UiPort::kYes : UiPort::kNo;
 }
 
+void Messages::showFailure(int number, const SystemError& reason) {
+  const TextTables::Message& message = texts_.message(number, language_);
+  ui_.failureBox(message.text, message.title, UiPort::BoxStyle::kPlain, reason);
+}
+
 void Messages::readFailure(std::u16string_view path) {
   std::u16string text(path);
   text += u',';

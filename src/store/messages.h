@@ -21,6 +21,9 @@ class Messages {
   // Kind 0: an OK box, gives 0. Kind 1: a Yes/No question, gives 6 (Yes) or 7 (No).
   // Any other kind shows nothing and gives 0.
   int show(int number, int kind = kNotice);
+  // A notice of a failure: message `number` as show() gives it, with the system's reason
+  // for the log lines of a night run.
+  void showFailure(int number, const SystemError& reason);
 
   // "<path>,<label C078>" titled "ErrorFileRead" with the exclamation icon.
   void readFailure(std::u16string_view path);

@@ -49,10 +49,10 @@ int readSettingsText(FileSystem& files, Messages& messages, const std::u16string
                      const SettingsFileRules& rules, const std::function<void()>& reset,
                      const std::function<void(std::u16string_view)>& parseLine) {
   std::string bytes;
-  const FileSystem::ReadResult opened = files.readFile(path, rules.createIfMissing, bytes);
+  const FileSystem::ReadOutcome opened = files.readFile(path, rules.createIfMissing, bytes);
   if (opened != FileSystem::ReadResult::kRead) {
     if (rules.resetWhenNotOpened && reset) reset();
-    if (!rules.silentWhenNotOpened) messages.show(kMsgSettingsFileNotOpened);
+    if (!rules.silentWhenNotOpened) messages.showFailure(kMsgSettingsFileNotOpened, opened.error);
     return 1;
   }
   if (bytes.empty() && rules.emptyFileReadsAsNothing) return 0;
@@ -78,8 +78,9 @@ std::string settingsTextBytes(const std::vector<std::u16string>& lines) {
 
 bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
                        const std::vector<std::u16string>& lines) {
-  if (files.replaceFile(path, settingsTextBytes(lines))) return true;
-  messages.show(kMsgSettingsFileNotOpened);
+  const PortResult written = files.replaceFile(path, settingsTextBytes(lines));
+  if (written) return true;
+  messages.showFailure(kMsgSettingsFileNotOpened, written.error);
   return false;
 }
 

@@ -51,23 +51,24 @@ bool matches(std::u16string_view pattern, std::u16string_view name) {
 
 }  // namespace
 
-FileSystem::ReadResult FakeFileSystem::readFile(const std::u16string& path, bool createIfMissing,
-                                                std::string& bytes) {
-  if (unopenable.count(path) != 0) return ReadResult::kFailed;
+FileSystem::ReadOutcome FakeFileSystem::readFile(const std::u16string& path, bool createIfMissing,
+                                                 std::string& bytes) {
+  if (unopenable.count(path) != 0) return {ReadResult::kFailed, kSharingViolation};
   auto found = files.find(path);
   if (found == files.end()) {
-    if (!createIfMissing) return ReadResult::kMissing;
+    if (!createIfMissing) return {ReadResult::kMissing, {2, u"The system cannot find the file specified."}};
     found = files.emplace(path, std::string()).first;
   }
   bytes = found->second;
-  return ReadResult::kRead;
+  return {ReadResult::kRead, {}};
 }
 
-bool FakeFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
+PortResult FakeFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
   ++replaceCalls;
-  if (unwritable.count(path) != 0 || unopenable.count(path) != 0) return false;
+  if (unopenable.count(path) != 0) return PortResult::failure(kSharingViolation);
+  if (unwritable.count(path) != 0) return PortResult::failure(kDiskFull);
   files[path] = std::string(bytes);
-  return true;
+  return PortResult::success();
 }
 
 bool FakeFileSystem::exists(const std::u16string& path) {

@@ -22,8 +22,13 @@ class FakeFileSystem : public FileSystem {
   std::map<char16_t, DriveType> drives;   // by lower-case drive letter; others kNone
   std::vector<std::u16string> listedPatterns;  // every listFolder pattern, in order
 
-  ReadResult readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) override;
-  bool replaceFile(const std::u16string& path, std::string_view bytes) override;
+  // What the system says of an unopenable and of an unwritable file.
+  static inline const SystemError kSharingViolation{
+      32, u"The process cannot access the file because it is being used by another process."};
+  static inline const SystemError kDiskFull{112, u"There is not enough space on the disk."};
+
+  ReadOutcome readFile(const std::u16string& path, bool createIfMissing, std::string& bytes) override;
+  PortResult replaceFile(const std::u16string& path, std::string_view bytes) override;
   // A stored file, or a folder or entry of the folder tree.
   bool exists(const std::u16string& path) override;
   // Matches "*" and "?" without regard to case, against each entry's name and short name.

@@ -15,13 +15,13 @@ class OneFile : public FileSystem {
   std::string bytes;
 
   explicit OneFile(std::string content = {}) : bytes(std::move(content)) {}
-  ReadResult readFile(const std::u16string&, bool, std::string& out) override {
+  ReadOutcome readFile(const std::u16string&, bool, std::string& out) override {
     out = bytes;
-    return ReadResult::kRead;
+    return {ReadResult::kRead, {}};
   }
-  bool replaceFile(const std::u16string&, std::string_view in) override {
+  PortResult replaceFile(const std::u16string&, std::string_view in) override {
     bytes.assign(in);
-    return true;
+    return PortResult::success();
   }
   bool exists(const std::u16string&) override { return false; }
   bool listFolder(const std::u16string&, const FolderVisitor&) override { return false; }

@@ -18,7 +18,10 @@ ProcessRun RecordingProcesses::startAndWait(const std::u16string& application,
   ProcessRun run;
   run.started = start(Kind::kStartAndWait, application, commandLine);
   events.back().timeLimitSeconds = timeLimitSeconds;
-  if (!run.started) return run;
+  if (!run.started) {
+    run.error = kNotFound;
+    return run;
+  }
   const auto told = outcomes.find(number);
   if (told == outcomes.end()) return run;
   ProcessRun given = told->second;
@@ -26,9 +29,10 @@ ProcessRun RecordingProcesses::startAndWait(const std::u16string& application,
   return given;
 }
 
-bool RecordingProcesses::startWithoutWait(const std::u16string& program,
-                                          const std::u16string& arguments) {
-  return start(Kind::kStartWithoutWait, program, arguments);
+PortResult RecordingProcesses::startWithoutWait(const std::u16string& program,
+                                                const std::u16string& arguments) {
+  if (start(Kind::kStartWithoutWait, program, arguments)) return PortResult::success();
+  return PortResult::failure(kNotFound);
 }
 
 void RecordingProcesses::pause(int milliseconds) {

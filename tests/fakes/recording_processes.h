@@ -40,7 +40,9 @@ class RecordingProcesses : public ProcessPort {
 
   ProcessRun startAndWait(const std::u16string& application, const std::u16string& commandLine,
                           int timeLimitSeconds) override;
-  bool startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
+  PortResult startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
+  // What the system says of a start that fails.
+  static inline const SystemError kNotFound{2, u"The system cannot find the file specified."};
   void pause(int milliseconds) override;
 
   // The starts that succeeded, of the given kind.

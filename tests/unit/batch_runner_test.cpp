@@ -51,7 +51,7 @@ struct ProgressTexts : RunObserver {
     texts.push_back(progressText(ordinal, total, fileName));
   }
   void rowEnds(const ProcessRun&) override {}
-  void rowNotRun(int, std::u16string_view, bool) override {}
+  void rowNotRun(int, std::u16string_view, bool, std::u16string_view) override {}
   void wholeListRan(const std::vector<int>&, const std::vector<std::u16string>&, const ProcessRun&) override {}
   void runEnds() override {
     if (kind != RunKind::kWholeList) texts.emplace_back();

@@ -308,8 +308,8 @@ struct RecordedRun : ScriptedMessages {
 TEST(RecordedRuns, TheWatchdogEndsAHungRowAndTheRunGoesOn) {
   RecordedRun run;
   run.runner.setTimeLimit(30);
-  run.processes.outcomes[1] = {true, true, 0};   // the second start hangs
-  run.processes.outcomes[2] = {true, false, 3};  // the third ends with exit code 3
+  run.processes.outcomes[1] = {true, true, 0, {}};   // the second start hangs
+  run.processes.outcomes[2] = {true, false, 3, {}};  // the third ends with exit code 3
   run.runner.runPerRowByCommand(*run.set, run.list);
 
   ASSERT_EQ(run.processes.runs().size(), 3u) << "the row after the hung one still runs";
@@ -328,6 +328,9 @@ TEST(RecordedRuns, RowsThatDidNotRunAreReportedAndAWholeListRunSharesOneStart) {
   run.runner.runPerRowByCommand(*run.set, run.list);
   EXPECT_EQ(run.outcomes(), (std::vector<std::string>{"1 10s started 0", "2 0s did not start ",
                                                       "3 0s skipped "}));
+  EXPECT_TRUE(reportLines(run.files, run.report.path())[1].ends_with(
+      ",did not start,,The system cannot find the file specified."))
+      << "a start that failed says what the system said";
 
   RecordedRun whole;
   whole.list.selectRow(0);
@@ -461,6 +464,15 @@ TEST(UnattendedRun, AMissingListOrSettingsFileRunsNothingAndSaysWhy) {
   EXPECT_EQ(fresh.run({u"/run", u"night.lst"}), kUnattendedFailed);
   EXPECT_TRUE(fresh.processes.events.empty());
   EXPECT_NE(fresh.report().find("Dovevar.ini could not be read"), std::string::npos);
+
+  // A file another program holds: the log line says so in the system's words.
+  NightRun held;
+  held.files.unopenable.insert(u"C:\\dv\\Dovevar.ini");
+  EXPECT_EQ(held.run({u"/run", u"night.lst"}), kUnattendedFailed);
+  EXPECT_NE(held.report().find(" (The process cannot access the file because it is being used by another "
+                               "process.)"),
+            std::string::npos)
+      << held.report();
 }
 
 }  // namespace

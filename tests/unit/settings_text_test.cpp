@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/read_whole.h"
+
 #include "fakes/fake_file_system.h"
 #include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
@@ -49,6 +51,38 @@ TEST(SettingsTextLines, AZeroCodeUnitEndsTheTextOfItsRead) {
   // The rest of the read after the zero is gone; "b=2" waits for a line end that a
   // later read would have to bring.
   EXPECT_EQ(splitAll(text), (std::vector<std::u16string>{u"a=1"}));
+}
+
+// A file read chunk by chunk is the whole file or a failure: a read that fails part of
+// the way through never passes for a shorter file.
+TEST(ReadWhole, AReadThatFailsHalfwayGivesNothing) {
+  struct Case {
+    std::vector<std::string> chunks;
+    bool failsAfterThem;
+    bool read;
+    std::string bytes;
+  };
+  const std::vector<Case> cases = {
+      {{"ab", "cd"}, false, true, "abcd"},
+      {{}, false, true, ""},
+      {{"ab", "cd"}, true, false, ""},
+      {{}, true, false, ""},
+  };
+  for (const Case& c : cases) {
+    std::size_t next = 0;
+    std::string bytes = "stale";
+    const bool read = readWhole(
+        [&](char* buffer, std::size_t capacity, std::size_t& got) {
+          got = 0;
+          if (next == c.chunks.size()) return !c.failsAfterThem;
+          got = c.chunks[next].copy(buffer, capacity);
+          ++next;
+          return true;
+        },
+        bytes);
+    EXPECT_EQ(read, c.read) << c.chunks.size() << " chunks";
+    EXPECT_EQ(bytes, c.bytes) << c.chunks.size() << " chunks";
+  }
 }
 
 TEST(SettingsNumber, ConvertsLikeADecimalTextToIntegerAndClampsBeyond32Bits) {

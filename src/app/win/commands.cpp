@@ -59,8 +59,11 @@ void runTimerStep(AppState& app) {
 
 void tellReportFailure(AppState& app) {
   if (app.recorder == nullptr || !app.recorder->takeWriteFailure()) return;
-  app.ui.messageBox(fillText(extrasText(app.settings.moji_type, ExtrasText::kReportNotWritten), {app.report->path()}),
-                    u"Dovevar", UiPort::BoxStyle::kExclamation);
+  std::u16string text =
+      fillText(extrasText(app.settings.moji_type, ExtrasText::kReportNotWritten), {app.report->path()});
+  const std::u16string& reason = app.recorder->writeError().reason;
+  if (!reason.empty()) text += u"\r\n\r\n" + reason;
+  app.ui.messageBox(text, u"Dovevar", UiPort::BoxStyle::kExclamation);
 }
 
 int MainCommands::rowCount() const { return app_.list.rowCount(); }

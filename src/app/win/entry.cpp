@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr int kWindowNotMade = 1;
+
 std::wstring loadString(HINSTANCE instance, UINT id) {
   wchar_t buffer[100] = {};  // titles and class names hold at most 99 characters
   const int length = LoadStringW(instance, id, buffer, 100);
@@ -53,9 +55,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   app.windowTitle = loadString(instance, IDS_APP_TITLE);
   app.className = loadString(instance, IDS_CLASS_NAME);
 
-  if (!dovevar::win::registerMainWindowClass(app)) return 0;
+  // Without its window the program has not run: the exit code says so.
+  if (!dovevar::win::registerMainWindowClass(app)) return kWindowNotMade;
   HWND window = dovevar::win::createMainWindow(app);
-  if (window == nullptr) return 0;
+  if (window == nullptr) return kWindowNotMade;
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/read_whole.h"
 #include "platform/win/wide.h"
+#include "platform/win/win_system_error.h"
 
 namespace dovevar::win {
 namespace {
@@ -40,9 +42,10 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 }
 
 // Creates or truncates the file and writes every byte through to the disk.
-bool createWhole(const wchar_t* path, std::string_view bytes) {
+PortResult createWhole(const wchar_t* path, std::string_view bytes) {
   Handle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kSequentialAttributes, nullptr));
-  return file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  if (file.valid() && writeAll(file.get(), bytes) && FlushFileBuffers(file.get())) return PortResult::success();
+  return PortResult::failure(lastSystemError());
 }
 
 // The entry's last-write time in local time; zeros when the time cannot be converted.
@@ -55,38 +58,44 @@ LocalTime localLastWrite(const FILETIME& written) {
 
 }  // namespace
 
-FileSystem::ReadResult WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
-                                               std::string& bytes) {
+FileSystem::ReadOutcome WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
+                                                std::string& bytes) {
   const std::wstring widePath = toWide(path);
   Handle file(CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr,
                           createIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, kSequentialAttributes,
                           nullptr));
   if (!file.valid()) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::kMissing
-                                                                          : ReadResult::kFailed;
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? ReadResult::kMissing : ReadResult::kFailed, systemError(error)};
   }
-  bytes.clear();
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(file.get(), chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
-  return ReadResult::kRead;
+  const bool read = readWhole(
+      [&file](char* buffer, std::size_t capacity, std::size_t& got) {
+        DWORD count = 0;
+        const BOOL ok = ReadFile(file.get(), buffer, static_cast<DWORD>(capacity), &count, nullptr);
+        got = count;
+        return ok != FALSE;
+      },
+      bytes);
+  if (!read) return {ReadResult::kFailed, lastSystemError()};
+  return {ReadResult::kRead, {}};
 }
 
 // The new content goes to a temporary file in the same folder, which then takes the
 // old file's place in one step; until then the old file is untouched. A folder too
 // deep for a temporary name beside its file (MAX_PATH less 14) has its file rewritten
 // in place.
-bool WinFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
+PortResult WinFileSystem::replaceFile(const std::u16string& path, std::string_view bytes) {
   const std::wstring target = toWide(path);
   const size_t slash = target.find_last_of(L"\\/");
   const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
   if (folder.size() > MAX_PATH - 14) return createWhole(target.c_str(), bytes);
   wchar_t temporary[MAX_PATH + 16] = {};
-  if (GetTempFileNameW(folder.c_str(), L"dvv", 0, temporary) == 0) return false;
-  bool written = createWhole(temporary, bytes);
-  written = written && MoveFileExW(temporary, target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (GetTempFileNameW(folder.c_str(), L"dvv", 0, temporary) == 0) return PortResult::failure(lastSystemError());
+  PortResult written = createWhole(temporary, bytes);
+  if (written && !MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    written = PortResult::failure(lastSystemError());
+  }
   if (!written) DeleteFileW(temporary);
   return written;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win/wide.h"
+#include "platform/win/win_system_error.h"
 
 namespace dovevar::win {
 namespace {
@@ -42,7 +43,10 @@ ProcessRun WinProcesses::startAndWait(const std::u16string& application,
   const std::wstring name = toWide(application);
   std::vector<wchar_t> line = writableCommandLine(commandLine);
   const HANDLE process = startProcess(name.c_str(), line);
-  if (process == nullptr) return run;
+  if (process == nullptr) {
+    run.error = lastSystemError();
+    return run;
+  }
   run.started = true;
   const DWORD limit =
       timeLimitSeconds > 0 ? static_cast<DWORD>(timeLimitSeconds) * 1000u : INFINITE;
@@ -61,18 +65,18 @@ ProcessRun WinProcesses::startAndWait(const std::u16string& application,
   return run;
 }
 
-bool WinProcesses::startWithoutWait(const std::u16string& program,
-                                    const std::u16string& arguments) {
-  if (program.empty()) return false;
+PortResult WinProcesses::startWithoutWait(const std::u16string& program,
+                                          const std::u16string& arguments) {
+  if (program.empty()) return PortResult::failure({});
   // No application name: CreateProcessW finds the quoted first word in the program's
   // folder, the current folder, the system folders and the search path.
   std::u16string text = u"\"" + program + u"\"";
   if (!arguments.empty()) text += u" " + arguments;
   std::vector<wchar_t> line = writableCommandLine(text);
   const HANDLE process = startProcess(nullptr, line);
-  if (process == nullptr) return false;
+  if (process == nullptr) return PortResult::failure(lastSystemError());
   CloseHandle(process);
-  return true;
+  return PortResult::success();
 }
 
 void WinProcesses::pause(int milliseconds) {

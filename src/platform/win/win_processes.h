@@ -10,7 +10,7 @@ class WinProcesses : public ProcessPort {
  public:
   ProcessRun startAndWait(const std::u16string& application, const std::u16string& commandLine,
                           int timeLimitSeconds) override;
-  bool startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
+  PortResult startWithoutWait(const std::u16string& program, const std::u16string& arguments) override;
   void pause(int milliseconds) override;
 };
 

@@ -47,6 +47,13 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
     {u"1 行ごとの起動の制限時間（秒、0 = なし）:", u"Time limit of one start per row (seconds, 0 = none):",
      u"행마다 실행의 제한 시간(초, 0 = 없음):", u"每行启动的时间限制（秒，0 = 无）:"},
     {u"OK", u"OK", u"확인", u"确定"},
+    {u"Dovevar で予期しない問題が起きました。図面リストは保存しました。"
+     u"作業を保存して Dovevar を起動し直してください。",
+     u"Something went wrong in Dovevar. The Drawing list has been saved; "
+     u"save your work and start Dovevar again.",
+     u"Dovevar에서 예기치 않은 문제가 발생했습니다. 도면 목록은 저장했습니다. "
+     u"작업을 저장하고 Dovevar를 다시 시작하십시오.",
+     u"Dovevar 发生了意外问题。图纸列表已保存；请保存您的工作并重新启动 Dovevar。"},
 }};
 
 }  // namespace

@@ -35,6 +35,7 @@ enum class ExtrasText : int {
   kSettingsCheckFirst,
   kSettingsWatchdog,
   kOk,
+  kUnexpectedFailure,
   kCount
 };
 

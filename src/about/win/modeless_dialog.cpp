@@ -1,5 +1,7 @@
 #include "about/win/modeless_dialog.h"
 
+#include "platform/win/window_guard.h"
+
 namespace dovevar::win {
 namespace {
 
@@ -20,6 +22,10 @@ HWND ModelessDialog::open(std::unique_ptr<ModelessDialog> dialog, HINSTANCE inst
 
 INT_PTR CALLBACK ModelessDialog::procedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+  return guarded<INT_PTR>(FALSE, [&] { return route(window, message, wParam, lParam); });
+}
+
+INT_PTR ModelessDialog::route(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     SetPropW(window, kModelessMark, window);

@@ -31,6 +31,7 @@ class ModelessDialog {
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR handle(UINT message, WPARAM wParam);
   HWND window_ = nullptr;
 };

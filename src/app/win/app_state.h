@@ -58,6 +58,9 @@ struct AppState {
   FolderSelectTypes folderSelectTypes = FolderSelectTypes::kDwg;  // kept for the run
 
   ExtrasSettings extras;  // read again before every run
+  // A test hook: the command of this id throws, as an unforeseen fault would
+  // (DOVEVAR_TEST_THROW_ON_COMMAND); 0 for none.
+  int throwOnCommand = 0;
 
   WinFileSystem files;
   WinClock clock;

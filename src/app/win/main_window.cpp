@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 #include "app/win/commands.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
+#include "platform/win/window_guard.h"
 #include "resource.h"
 #include "store/text_ids.h"
 
@@ -63,7 +66,7 @@ void onPaint(AppState& app, HWND window) {
   EndPaint(window, &paint);
 }
 
-LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
@@ -82,6 +85,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       onPaint(*app, window);
       return 0;
     case WM_COMMAND: {
+      if (app->throwOnCommand != 0 && LOWORD(wParam) == app->throwOnCommand) {
+        throw std::runtime_error("the test hook's command");
+      }
       if (app->cellEditor.onCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
       // A command never runs under an open editor: what it reads is stored first.
       if (findCommand(LOWORD(wParam)) != nullptr) app->cellEditor.close();
@@ -103,6 +109,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return guarded<LRESULT>(0, [&] { return handleMessage(window, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include "app/version.h"
 #include "app/win/main_window_parts.h"
 #include "config/win/first_run.h"
+#include "extras/extras_texts.h"
 #include "extras/run_report.h"
 #include "list/list_file.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_guard.h"
 #include "script/script_set_file.h"
 #include "store/main_settings_file.h"
 #include "store/settings_text.h"
@@ -28,6 +30,20 @@ std::u16string automaticListPath(const AppState& app) {
   return settingsFilePath(app.settingsFolder, kAutomaticListFileName);
 }
 
+// A fault that reached a window procedure: what the user built is written first, then
+// the user is told.
+void onUnexpectedFailure(AppState& app) {
+  saveListAtExit(app);
+  app.ui.messageBox(extrasText(app.settings.moji_type, ExtrasText::kUnexpectedFailure), u"Dovevar",
+                    UiPort::BoxStyle::kExclamation);
+}
+
+int testHookCommand() {
+  wchar_t value[16] = {};
+  const DWORD length = GetEnvironmentVariableW(L"DOVEVAR_TEST_THROW_ON_COMMAND", value, 16);
+  return length > 0 && length < 16 ? _wtoi(value) : 0;
+}
+
 }  // namespace
 
 void rebuildColumns(AppState& app) {
@@ -38,6 +54,8 @@ void rebuildColumns(AppState& app) {
 
 void startUp(AppState& app) {
   app.settingsFolder = currentDirectory();
+  setUnexpectedFailureHandler([&app] { onUnexpectedFailure(app); });
+  app.throwOnCommand = testHookCommand();
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   app.ui.setOwner(app.mainWindow);

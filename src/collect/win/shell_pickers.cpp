@@ -7,16 +7,17 @@
 #include <vector>
 
 #include "platform/win/wide.h"
+#include "platform/win/window_guard.h"
 
 namespace dovevar::win {
 namespace {
 
 // Selects the starting folder once the browser is ready for it.
 int CALLBACK preselect(HWND browser, UINT message, LPARAM, LPARAM folder) {
-  if (message == BFFM_INITIALIZED && folder != 0) {
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
-  }
-  return 0;
+  return guarded<int>(0, [&] {
+    if (message == BFFM_INITIALIZED && folder != 0) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
+    return 0;
+  });
 }
 
 // The browser is a shell window and wants the thread's apartment for as long as it is open.

@@ -1,5 +1,7 @@
 #include "platform/win/dialog_base.h"
 
+#include "platform/win/window_guard.h"
+
 namespace dovevar::win {
 
 INT_PTR DialogBase::run(HINSTANCE instance, HWND owner, int id) {
@@ -8,6 +10,10 @@ INT_PTR DialogBase::run(HINSTANCE instance, HWND owner, int id) {
 }
 
 INT_PTR CALLBACK DialogBase::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return guarded<INT_PTR>(FALSE, [&] { return handle(window, message, wParam, lParam); });
+}
+
+INT_PTR DialogBase::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     auto* dialog = reinterpret_cast<DialogBase*>(lParam);

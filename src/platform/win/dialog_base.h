@@ -48,6 +48,7 @@ class DialogBase {
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
   WinUi ui_;
   Messages messages_;

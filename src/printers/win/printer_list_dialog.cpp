@@ -8,6 +8,7 @@
 #include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
 #include "platform/win/win_ui.h"
+#include "platform/win/window_guard.h"
 #include "resource.h"
 #include "store/messages.h"
 #include "store/text_ids.h"
@@ -22,14 +23,16 @@ constexpr int kPaperColumnWidth = 130;
 // instead of becoming the dialog's OK and Cancel.
 LRESULT CALLBACK keepDialogKeys(HWND grid, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR id, DWORD_PTR) {
-  if (message == WM_GETDLGCODE && lParam != 0) {
-    const MSG* key = reinterpret_cast<const MSG*>(lParam);
-    if (key->message == WM_KEYDOWN && (key->wParam == VK_ESCAPE || key->wParam == VK_RETURN)) {
-      return DLGC_WANTMESSAGE;
+  return guarded<LRESULT>(0, [&]() -> LRESULT {
+    if (message == WM_GETDLGCODE && lParam != 0) {
+      const MSG* key = reinterpret_cast<const MSG*>(lParam);
+      if (key->message == WM_KEYDOWN && (key->wParam == VK_ESCAPE || key->wParam == VK_RETURN)) {
+        return DLGC_WANTMESSAGE;
+      }
     }
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(grid, keepDialogKeys, id);
-  return DefSubclassProc(grid, message, wParam, lParam);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(grid, keepDialogKeys, id);
+    return DefSubclassProc(grid, message, wParam, lParam);
+  });
 }
 
 // One row per printer, its key its position; the redraw is held until all are in.

@@ -134,6 +134,17 @@ Words textLines(const std::wstring& text) {
   return lines;
 }
 
+// The first line, counted from 1, where the two differ, with both lines quoted ("(end)"
+// past the last one); 0 when they are the same.
+size_t firstDifferentLine(const Words& expected, const Words& actual, std::wstring& want, std::wstring& got) {
+  for (size_t i = 0; i < expected.size() || i < actual.size(); ++i) {
+    want = i < expected.size() ? quoted(expected[i]) : L"(end)";
+    got = i < actual.size() ? quoted(actual[i]) : L"(end)";
+    if (want != got) return i + 1;
+  }
+  return 0;
+}
+
 // A CSV text read the way a spreadsheet program reads it: records by CR LF or LF, fields
 // by commas, a quoted field may hold commas, doubled quotes and line ends.
 std::vector<Words> csvRecords(const std::wstring& text) {
@@ -177,6 +188,27 @@ std::vector<Words> csvRecords(const std::wstring& text) {
   return records;
 }
 
+// Records against expected ones whose cells "*" match anything; `saw` tells the first
+// difference.
+bool sameRecords(const std::vector<Words>& expected, const std::vector<Words>& actual, std::wstring& saw) {
+  for (size_t row = 0; row < expected.size() || row < actual.size(); ++row) {
+    if (row >= expected.size() || row >= actual.size()) {
+      saw = L"record " + std::to_wstring(row + 1) + L": " + (row < actual.size() ? L"one more" : L"none");
+      return false;
+    }
+    for (size_t cell = 0; cell < expected[row].size() || cell < actual[row].size(); ++cell) {
+      const std::wstring want = cell < expected[row].size() ? expected[row][cell] : L"(none)";
+      const std::wstring got = cell < actual[row].size() ? actual[row][cell] : L"(none)";
+      if (want != L"*" && want != got) {
+        saw = L"record " + std::to_wstring(row + 1) + L" cell " + std::to_wstring(cell + 1) + L": " +
+              quoted(got) + L" where " + quoted(want) + L" was due";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 WORD virtualKey(const std::wstring& name) {
   static const std::map<std::wstring, WORD> named = {
       {L"return", VK_RETURN}, {L"enter", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB},
@@ -191,6 +223,9 @@ WORD virtualKey(const std::wstring& name) {
   if (name.size() == 1) return static_cast<WORD>(LOBYTE(VkKeyScanW(name[0])));
   return 0;
 }
+
+// Where a click lands on a cell, a header or a list box item.
+POINT centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 INPUT keyInput(WORD key, bool up) {
   INPUT input = {};
@@ -492,11 +527,15 @@ class Runner {
 
   HWND mainWindow() const { return target_.mainWindow(L"DOVEVAR"); }
 
+  HWND mainWindowChild(const wchar_t* className) const {
+    HWND main = mainWindow();
+    return main != nullptr ? findChildByClass(main, className) : nullptr;
+  }
+
   // The Drawing list, or the list view of the current dialog after "use-list ID".
   HWND listView() const {
     if (dialogListId_ != 0) return dialog_ != nullptr ? GetDlgItem(dialog_, dialogListId_) : nullptr;
-    HWND main = mainWindow();
-    return main != nullptr ? findChildByClass(main, WC_LISTVIEWW) : nullptr;
+    return mainWindowChild(WC_LISTVIEWW);
   }
 
   std::wstring describeWindows() const {
@@ -531,6 +570,13 @@ class Runner {
       found = window.handle;
       return true;
     }
+    return false;
+  }
+
+  // For the steps that act on the current dialog itself rather than on one of its controls.
+  bool haveDialog(std::wstring& failure) const {
+    if (dialog_ != nullptr && IsWindow(dialog_)) return true;
+    failure = L"no current dialog";
     return false;
   }
 
@@ -594,712 +640,758 @@ class Runner {
     return true;
   }
 
+  // A step's verb: how many words must follow it, and the member that runs it. Verbs
+  // that share their code (expect-box and expect-dialog, say) share a member, which
+  // tells them apart by w[0].
+  struct Verb {
+    size_t arguments;
+    bool (Runner::*run)(const Words& w, std::wstring& failure);
+  };
+
   bool runStep(const Words& w, std::wstring& failure) {
-    const std::wstring& verb = w[0];
-    if (verb == L"timeout") {
-      if (!needArguments(w, 1, failure)) return false;
-      timeoutMs_ = static_cast<DWORD>(toNumber(w[1]));
-      return true;
+    static const std::map<std::wstring, Verb> verbs = {
+        {L"timeout", {1, &Runner::setTimeout}},
+        {L"needs-printers", {0, &Runner::checkedBeforeStart}},
+        {L"env", {2, &Runner::setEnvironment}},
+        {L"start", {0, &Runner::start}},
+        {L"expect-main-window", {0, &Runner::expectMainWindow}},
+        {L"command", {1, &Runner::postCommand}},
+        {L"key", {1, &Runner::pressKey}},
+        {L"expect-box", {1, &Runner::expectDialog}},
+        {L"expect-dialog", {1, &Runner::expectDialog}},
+        {L"expect-no-box", {0, &Runner::expectNoBox}},
+        {L"use-main-window", {0, &Runner::useMainWindow}},
+        {L"expect-control", {1, &Runner::expectControl}},
+        {L"expect-no-control", {1, &Runner::expectControl}},
+        {L"expect-text", {2, &Runner::expectText}},
+        {L"press", {1, &Runner::pressButton}},
+        {L"close-dialog", {0, &Runner::closeDialog}},
+        {L"set-edit", {2, &Runner::setEdit}},
+        {L"select-combo", {2, &Runner::selectCombo}},
+        {L"use-list", {1, &Runner::useList}},
+        {L"expect-headers", {1, &Runner::expectHeaders}},
+        {L"expect-rows", {1, &Runner::expectRows}},
+        {L"expect-cell", {3, &Runner::expectCell}},
+        {L"expect-selected", {1, &Runner::expectSelected}},
+        {L"click-cell", {2, &Runner::clickCell}},
+        {L"click-list-item", {2, &Runner::clickListItem}},
+        {L"expect-list-box", {2, &Runner::expectListBox}},
+        {L"expect-checked", {2, &Runner::expectChecked}},
+        {L"browse-select", {1, &Runner::browseSelect}},
+        {L"click-header", {1, &Runner::clickHeader}},
+        {L"resize", {2, &Runner::resize}},
+        {L"expect-list-layout", {4, &Runner::expectListLayout}},
+        {L"expect-toolbar-button", {1, &Runner::expectToolbarButton}},
+        {L"expect-status", {2, &Runner::expectStatus}},
+        {L"close", {0, &Runner::closeMainWindow}},
+        {L"expect-exit", {1, &Runner::expectExit}},
+        {L"expect-file", {1, &Runner::expectFile}},
+        {L"expect-no-file", {1, &Runner::expectFile}},
+        {L"expect-gone", {1, &Runner::expectGone}},
+        {L"expect-file-text", {2, &Runner::expectFileText}},
+        {L"expect-csv", {2, &Runner::expectCsv}},
+        {L"expect-other-window", {1, &Runner::expectOtherWindow}},
+        {L"end-process", {1, &Runner::endProcess}},
+        {L"write-file", {2, &Runner::writeFile}},
+        {L"set-file-time", {2, &Runner::setFileTime}},
+        {L"make-folder", {1, &Runner::makeFolder}},
+        {L"copy-file", {2, &Runner::copyFile}},
+        {L"copy-files", {3, &Runner::copyFiles}},
+        {L"expect-menu", {2, &Runner::expectMenu}},
+        {L"expect-file-line", {2, &Runner::expectFileLine}},
+        {L"hold-file", {1, &Runner::holdFile}},
+        {L"release-file", {1, &Runner::releaseFile}},
+        {L"run", {3, &Runner::runAndExpectExit}},
+        {L"expect-folder-files", {2, &Runner::expectFolderFiles}},
+        {L"write-list-file", {4, &Runner::writeListFile}},
+        {L"mark", {0, &Runner::setMark}},
+        {L"wait-until", {1, &Runner::waitUntil}},
+        {L"expect-elapsed", {1, &Runner::expectElapsed}},
+        {L"expect-responsive", {1, &Runner::expectResponsive}},
+        {L"screenshot", {1, &Runner::takeScreenshot}},
+        {L"unzip", {2, &Runner::unzipArchive}},
+        {L"start-shortcut", {1, &Runner::startShortcut}},
+    };
+    const auto verb = verbs.find(w[0]);
+    if (verb == verbs.end()) {
+      failure = L"unknown step " + w[0];
+      return false;
     }
-    // run-scenario.sh reads this step before the driver starts: a bench without printers
-    // of its own does not run the scenario at all.
-    if (verb == L"needs-printers") return true;
-    if (verb == L"env") {
-      if (!needArguments(w, 2, failure)) return false;
-      SetEnvironmentVariableW(w[1].c_str(), w[2].c_str());
-      return true;
+    return needArguments(w, verb->second.arguments, failure) && (this->*verb->second.run)(w, failure);
+  }
+
+  bool setTimeout(const Words& w, std::wstring&) {
+    timeoutMs_ = static_cast<DWORD>(toNumber(w[1]));
+    return true;
+  }
+
+  // run-scenario.sh reads this step before the driver starts: a bench without printers
+  // of its own does not run the scenario at all.
+  bool checkedBeforeStart(const Words&, std::wstring&) { return true; }
+
+  bool setEnvironment(const Words& w, std::wstring&) {
+    SetEnvironmentVariableW(w[1].c_str(), w[2].c_str());
+    return true;
+  }
+
+  bool start(const Words& w, std::wstring& failure) {
+    mark_ = GetTickCount64();
+    const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring exe = w.size() > 2 ? toWindowsPath(w[2]) : variables_.at(L"EXE");
+    return target_.start(exe, folder, failure);
+  }
+
+  bool expectMainWindow(const Words& w, std::wstring& failure) {
+    const std::wstring* title = w.size() > 1 ? &w[1] : nullptr;
+    return poll(
+        [&](std::wstring& saw) {
+          HWND main = mainWindow();
+          saw = describeWindows();
+          return main != nullptr && (title == nullptr || Target::windowText(main) == *title);
+        },
+        failure, L"a visible DOVEVAR window" + (title ? L" titled " + quoted(*title) : L""));
+  }
+
+  bool postCommand(const Words& w, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr) {
+      failure = L"no main window to send the command to";
+      return false;
     }
-    if (verb == L"start") {
-      mark_ = GetTickCount64();
-      const std::wstring folder = w.size() > 1 ? toWindowsPath(w[1]) : variables_.at(L"WORK");
-      CreateDirectoryW(folder.c_str(), nullptr);
-      const std::wstring exe = w.size() > 2 ? toWindowsPath(w[2]) : variables_.at(L"EXE");
-      return target_.start(exe, folder, failure);
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), 0), 0);
+    return true;
+  }
+
+  bool pressKey(const Words& w, std::wstring& failure) {
+    return sendKeys(w[1], failure);
+  }
+
+  bool expectDialog(const Words& w, std::wstring& failure) {
+    const std::wstring* text = w[0] == L"expect-box" && w.size() > 2 ? &w[2] : nullptr;
+    return poll(
+        [&](std::wstring& saw) {
+          saw = describeWindows();
+          return findDialog(w[1], text, dialog_);
+        },
+        failure, L"a box titled " + quoted(w[1]) + (text ? L" saying " + quoted(*text) : L""));
+  }
+
+  // Nothing but the current dialog, while it is open.
+  bool expectNoBox(const Words&, std::wstring& failure) {
+    return stays(
+        [&](std::wstring& saw) {
+          saw = describeWindows();
+          for (const WindowInfo& window : target_.topWindows()) {
+            if (window.className == L"#32770" && window.handle != dialog_) return false;
+          }
+          return true;
+        },
+        failure, L"no box or dialog but the current one");
+  }
+
+  // The main window's own controls (the cell editors) become the current dialog's.
+  bool useMainWindow(const Words&, std::wstring& failure) {
+    dialog_ = mainWindow();
+    if (dialog_ == nullptr) failure = L"no main window";
+    return dialog_ != nullptr;
+  }
+
+  // expect-control ID [TEXT]: the current dialog has the control (showing TEXT);
+  // expect-no-control ID: it has none (any more).
+  bool expectControl(const Words& w, std::wstring& failure) {
+    if (!haveDialog(failure)) return false;
+    const bool wanted = w[0] == L"expect-control";
+    return poll(
+        [&](std::wstring& saw) {
+          HWND control = GetDlgItem(dialog_, toNumber(w[1]));
+          if (control == nullptr) return (saw = L"no control " + w[1]), !wanted;
+          saw = L"control " + w[1] + L" showing " + quoted(Target::windowText(control));
+          return wanted && (w.size() < 3 || Target::windowText(control) == w[2]);
+        },
+        failure, wanted ? L"control " + w[1] + (w.size() > 2 ? L" showing " + quoted(w[2]) : L"")
+                        : L"no control " + w[1]);
+  }
+
+  bool expectText(const Words& w, std::wstring& failure) {
+    HWND control = dialogControl(w[1], failure);
+    return control != nullptr &&
+           poll([&](std::wstring& saw) { return (saw = quoted(Target::windowText(control))) == quoted(w[2]); },
+                failure, quoted(w[2]));
+  }
+
+  bool pressButton(const Words& w, std::wstring& failure) {
+    static const std::map<std::wstring, int> named = {
+        {L"ok", IDOK}, {L"cancel", IDCANCEL}, {L"yes", IDYES}, {L"no", IDNO},
+        {L"abort", IDABORT}, {L"retry", IDRETRY}, {L"ignore", IDIGNORE}};
+    const auto found = named.find(w[1]);
+    HWND button = dialogControl(found != named.end() ? std::to_wstring(found->second) : w[1], failure);
+    if (button == nullptr) return false;
+    PostMessageW(button, BM_CLICK, 0, 0);
+    return true;
+  }
+
+  bool closeDialog(const Words&, std::wstring& failure) {
+    if (!haveDialog(failure)) return false;
+    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
+
+  bool setEdit(const Words& w, std::wstring& failure) {
+    HWND edit = dialogControl(w[1], failure);
+    if (edit == nullptr || !Target::setWindowText(edit, w[2])) return false;
+    // A combo box tells its owner of typing, which setting its text does not.
+    wchar_t className[32] = {};
+    GetClassNameW(edit, className, 32);
+    if (_wcsicmp(className, L"ComboBox") == 0) {
+      PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_EDITCHANGE), reinterpret_cast<LPARAM>(edit));
     }
-    if (verb == L"expect-main-window") {
-      const std::wstring* title = w.size() > 1 ? &w[1] : nullptr;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND main = mainWindow();
-            saw = describeWindows();
-            return main != nullptr && (title == nullptr || Target::windowText(main) == *title);
-          },
-          failure, L"a visible DOVEVAR window" + (title ? L" titled " + quoted(*title) : L""));
+    return true;
+  }
+
+  bool selectCombo(const Words& w, std::wstring& failure) {
+    HWND combo = dialogControl(w[1], failure);
+    if (combo == nullptr) return false;
+    DWORD_PTR index = 0;
+    SendMessageTimeoutW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(w[2].c_str()), SMTO_ABORTIFHUNG, 3000, &index);
+    if (static_cast<LRESULT>(index) == CB_ERR) {
+      failure = L"the combo box has no item " + quoted(w[2]);
+      return false;
     }
-    if (verb == L"command") {
-      if (!needArguments(w, 1, failure)) return false;
-      HWND main = mainWindow();
-      if (main == nullptr) {
-        failure = L"no main window to send the command to";
-        return false;
-      }
-      PostMessageW(main, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), 0), 0);
-      return true;
+    SendMessageTimeoutW(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return true;
+  }
+
+  bool useList(const Words& w, std::wstring&) {
+    dialogListId_ = w[1] == L"main" ? 0 : toNumber(w[1]);
+    return true;
+  }
+
+  bool expectHeaders(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND list = listView();
+          saw.clear();
+          if (list == nullptr) return (saw = L"no list view"), false;
+          const int count = target_.columnCount(list);
+          for (int c = 0; c < count; ++c) saw += (c ? L"|" : L"") + target_.columnText(list, c);
+          return saw == w[1];
+        },
+        failure, w[1]);
+  }
+
+  bool expectRows(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          saw = listSummary();
+          return saw == w[1] + L" rows";
+        },
+        failure, w[1] + L" rows");
+  }
+
+  bool expectCell(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND list = listView();
+          if (list == nullptr) return (saw = L"no list view"), false;
+          saw = quoted(target_.cellText(list, toNumber(w[1]), toNumber(w[2])));
+          return saw == quoted(w[3]);
+        },
+        failure, quoted(w[3]));
+  }
+
+  bool expectSelected(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND list = listView();
+          if (list == nullptr) return (saw = L"no list view"), false;
+          saw.clear();
+          int row = -1;
+          while ((row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                      LVNI_SELECTED))) >= 0) {
+            saw += (saw.empty() ? L"" : L",") + std::to_wstring(row);
+          }
+          if (saw.empty()) saw = L"-";
+          return saw == w[1];
+        },
+        failure, L"selected rows " + w[1]);
+  }
+
+  bool clickCell(const Words& w, std::wstring& failure) {
+    HWND list = listView();
+    RECT rect = {};
+    if (list == nullptr || !target_.cellRect(list, toNumber(w[1]), toNumber(w[2]), rect)) {
+      failure = L"no cell " + w[1] + L"," + w[2] + L" (" + listSummary() + L")";
+      return false;
     }
-    if (verb == L"key") {
-      return needArguments(w, 1, failure) && sendKeys(w[1], failure);
+    postClick(list, centre(rect), w.size() > 3 ? w[3] : L"left");
+    return true;
+  }
+
+  // click-list-item ID INDEX: a click on an item of a list box of the current dialog.
+  bool clickListItem(const Words& w, std::wstring& failure) {
+    HWND listBox = dialogControl(w[1], failure);
+    RECT rect = {};
+    if (listBox == nullptr) return false;
+    if (!target_.listBoxItemRect(listBox, toNumber(w[2]), rect)) {
+      failure = L"no item " + w[2] + L" in list box " + w[1];
+      return false;
     }
-    if (verb == L"expect-box" || verb == L"expect-dialog") {
-      if (!needArguments(w, 1, failure)) return false;
-      const std::wstring* text = verb == L"expect-box" && w.size() > 2 ? &w[2] : nullptr;
-      return poll(
-          [&](std::wstring& saw) {
-            saw = describeWindows();
-            return findDialog(w[1], text, dialog_);
-          },
-          failure, L"a box titled " + quoted(w[1]) + (text ? L" saying " + quoted(*text) : L""));
+    postClick(listBox, centre(rect), L"left");
+    return true;
+  }
+
+  // expect-list-box ID A|B|C: the items of a list box of the current dialog ("-": none).
+  bool expectListBox(const Words& w, std::wstring& failure) {
+    HWND listBox = dialogControl(w[1], failure);
+    auto items = [&](std::wstring& saw) {
+      const std::vector<std::wstring> texts = target_.listBoxItems(listBox);
+      saw.clear();
+      for (size_t i = 0; i < texts.size(); ++i) saw += (i ? L"|" : L"") + texts[i];
+      if (texts.empty()) saw = L"-";
+      return saw == w[2];
+    };
+    return listBox != nullptr && poll(items, failure, w[2]);
+  }
+
+  // expect-checked ID 0|1: a check box of the current dialog.
+  bool expectChecked(const Words& w, std::wstring& failure) {
+    HWND box = dialogControl(w[1], failure);
+    return box != nullptr && poll(
+                                 [&](std::wstring& saw) {
+                                   DWORD_PTR state = 0;
+                                   SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &state);
+                                   saw = std::to_wstring(state);
+                                   return saw == w[2];
+                                 },
+                                 failure, L"check state " + w[2]);
+  }
+
+  // browse-select PATH: the folder browser of the current dialog selects PATH, as its
+  // owner may ask it to; the user then confirms with `press ok`.
+  bool browseSelect(const Words& w, std::wstring& failure) {
+    if (!haveDialog(failure)) return false;
+    // The browser may still be filling its tree when it shows, and then forgets a
+    // selection made too early: ask until its tree shows the folder selected.
+    const std::wstring path = toWindowsPath(w[1]);
+    const std::wstring leaf = path.substr(path.find_last_of(L'\\') + 1);
+    HWND tree = findChildByClass(dialog_, WC_TREEVIEWW);
+    return poll(
+        [&](std::wstring& saw) {
+          target_.sendText(dialog_, BFFM_SETSELECTIONW, TRUE, path);
+          saw = tree != nullptr ? L"selected: " + target_.treeSelectionText(tree) : L"no folder tree";
+          return tree != nullptr && _wcsicmp(target_.treeSelectionText(tree).c_str(), leaf.c_str()) == 0;
+        },
+        failure, L"the folder " + path + L" selected");
+  }
+
+  bool clickHeader(const Words& w, std::wstring& failure) {
+    HWND list = listView();
+    RECT rect = {};
+    if (list == nullptr || !target_.headerRect(list, toNumber(w[1]), rect)) {
+      failure = L"no column header " + w[1];
+      return false;
     }
-    if (verb == L"expect-no-box") {
-      // Nothing but the current dialog, while it is open.
-      return stays(
-          [&](std::wstring& saw) {
-            saw = describeWindows();
-            for (const WindowInfo& window : target_.topWindows()) {
-              if (window.className == L"#32770" && window.handle != dialog_) return false;
-            }
-            return true;
-          },
-          failure, L"no box or dialog but the current one");
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    postClick(header, centre(rect), L"left");
+    return true;
+  }
+
+  // resize WIDTH HEIGHT: the main window's outer size, as a user drags it.
+  bool resize(const Words& w, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr || !SetWindowPos(main, nullptr, 0, 0, toNumber(w[1]), toNumber(w[2]),
+                                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+      failure = L"cannot resize the main window";
+      return false;
     }
-    if (verb == L"use-main-window") {
-      // The main window's own controls (the cell editors) become the current dialog's.
-      dialog_ = mainWindow();
-      if (dialog_ == nullptr) failure = L"no main window";
-      return dialog_ != nullptr;
+    return true;
+  }
+
+  // expect-list-layout X Y RIGHT-MARGIN BOTTOM-MARGIN: the Drawing list's place in
+  // the main window's client area.
+  bool expectListLayout(const Words& w, std::wstring& failure) {
+    const std::wstring expected = w[1] + L"," + w[2] + L" to client width - " + w[3] +
+                                  L", client height - " + w[4];
+    return poll(
+        [&](std::wstring& saw) {
+          HWND main = mainWindow();
+          HWND list = listView();
+          if (main == nullptr || list == nullptr) return (saw = L"no list view"), false;
+          RECT client = {};
+          RECT place = {};
+          GetClientRect(main, &client);
+          GetWindowRect(list, &place);
+          MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
+          saw = std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" to client width - " +
+                std::to_wstring(client.right - place.right) + L", client height - " +
+                std::to_wstring(client.bottom - place.bottom);
+          return saw == expected;
+        },
+        failure, expected);
+  }
+
+  bool expectToolbarButton(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND toolbar = mainWindowChild(TOOLBARCLASSNAMEW);
+          if (toolbar == nullptr) return (saw = L"no toolbar"), false;
+          const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, toNumber(w[1]), 0);
+          saw = index < 0 ? L"no such button" : L"button at index " + std::to_wstring(index);
+          return index >= 0;
+        },
+        failure, L"a toolbar button with command " + w[1]);
+  }
+
+  bool expectStatus(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND status = mainWindowChild(STATUSCLASSNAMEW);
+          if (status == nullptr) return (saw = L"no status bar"), false;
+          saw = quoted(target_.statusText(status, toNumber(w[1])));
+          return saw == quoted(w[2]);
+        },
+        failure, quoted(w[2]));
+  }
+
+  bool closeMainWindow(const Words&, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr) {
+      failure = L"no main window to close; " + describeWindows();
+      return false;
     }
-    if (verb == L"expect-control" || verb == L"expect-no-control") {
-      // expect-control ID [TEXT]: the current dialog has the control (showing TEXT);
-      // expect-no-control ID: it has none (any more).
-      if (!needArguments(w, 1, failure)) return false;
-      if (dialog_ == nullptr || !IsWindow(dialog_)) {
-        failure = L"no current dialog";
-        return false;
-      }
-      const bool wanted = verb == L"expect-control";
-      return poll(
-          [&](std::wstring& saw) {
-            HWND control = GetDlgItem(dialog_, toNumber(w[1]));
-            if (control == nullptr) return (saw = L"no control " + w[1]), !wanted;
-            saw = L"control " + w[1] + L" showing " + quoted(Target::windowText(control));
-            return wanted && (w.size() < 3 || Target::windowText(control) == w[2]);
-          },
-          failure, wanted ? L"control " + w[1] + (w.size() > 2 ? L" showing " + quoted(w[2]) : L"")
-                          : L"no control " + w[1]);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    return true;
+  }
+
+  bool expectExit(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          DWORD code = 0;
+          if (!target_.exitCode(code)) return (saw = L"still running; " + describeWindows()), false;
+          saw = L"exit code " + std::to_wstring(code);
+          return static_cast<int>(code) == toNumber(w[1]);
+        },
+        failure, L"exit code " + w[1]);
+  }
+
+  bool expectFile(const Words& w, std::wstring& failure) {
+    const bool wanted = w[0] == L"expect-file";
+    const std::wstring path = toWindowsPath(w[1]);
+    auto exists = [&](std::wstring& saw) {
+      const bool there = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+      saw = there ? L"it exists" : L"no such file";
+      return there == wanted;
+    };
+    const std::wstring expected = (wanted ? L"a file " : L"no file ") + path;
+    return wanted ? poll(exists, failure, expected) : stays(exists, failure, expected);
+  }
+
+  // expect-gone PATH: a file or folder that another program removes (an uninstaller
+  // that finishes after its first process has ended) is gone within the time-out.
+  bool expectGone(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          saw = fileExists(w[1]) ? L"it is still there" : L"gone";
+          return !fileExists(w[1]);
+        },
+        failure, w[1] + L" gone");
+  }
+
+  // The file (UTF-16 with byte-order mark, or UTF-8) against the lines of an expected
+  // file, whose ${NAME}s are expanded too.
+  bool expectFileText(const Words& w, std::wstring& failure) {
+    const std::wstring path = toWindowsPath(w[1]);
+    bool found = false;
+    const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
+    if (!found) {
+      failure = L"cannot read the expected file " + w[2];
+      return false;
     }
-    if (verb == L"expect-text") {
-      if (!needArguments(w, 2, failure)) return false;
-      HWND control = dialogControl(w[1], failure);
-      return control != nullptr &&
-             poll([&](std::wstring& saw) { return (saw = quoted(Target::windowText(control))) == quoted(w[2]); },
-                  failure, quoted(w[2]));
-    }
-    if (verb == L"press") {
-      if (!needArguments(w, 1, failure)) return false;
-      static const std::map<std::wstring, int> named = {
-          {L"ok", IDOK}, {L"cancel", IDCANCEL}, {L"yes", IDYES}, {L"no", IDNO},
-          {L"abort", IDABORT}, {L"retry", IDRETRY}, {L"ignore", IDIGNORE}};
-      const auto found = named.find(w[1]);
-      HWND button = dialogControl(found != named.end() ? std::to_wstring(found->second) : w[1], failure);
-      if (button == nullptr) return false;
-      PostMessageW(button, BM_CLICK, 0, 0);
-      return true;
-    }
-    if (verb == L"close-dialog") {
-      if (dialog_ == nullptr || !IsWindow(dialog_)) {
-        failure = L"no current dialog";
-        return false;
-      }
-      PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
-      return true;
-    }
-    if (verb == L"set-edit") {
-      if (!needArguments(w, 2, failure)) return false;
-      HWND edit = dialogControl(w[1], failure);
-      if (edit == nullptr || !Target::setWindowText(edit, w[2])) return false;
-      // A combo box tells its owner of typing, which setting its text does not.
-      wchar_t className[32] = {};
-      GetClassNameW(edit, className, 32);
-      if (_wcsicmp(className, L"ComboBox") == 0) {
-        PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_EDITCHANGE), reinterpret_cast<LPARAM>(edit));
-      }
-      return true;
-    }
-    if (verb == L"select-combo") {
-      if (!needArguments(w, 2, failure)) return false;
-      HWND combo = dialogControl(w[1], failure);
-      if (combo == nullptr) return false;
-      DWORD_PTR index = 0;
-      SendMessageTimeoutW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                          reinterpret_cast<LPARAM>(w[2].c_str()), SMTO_ABORTIFHUNG, 3000, &index);
-      if (static_cast<LRESULT>(index) == CB_ERR) {
-        failure = L"the combo box has no item " + quoted(w[2]);
-        return false;
-      }
-      SendMessageTimeoutW(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
-      PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(toNumber(w[1]), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo));
-      return true;
-    }
-    if (verb == L"use-list") {
-      if (!needArguments(w, 1, failure)) return false;
-      dialogListId_ = w[1] == L"main" ? 0 : toNumber(w[1]);
-      return true;
-    }
-    if (verb == L"expect-headers") {
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND list = listView();
-            saw.clear();
-            if (list == nullptr) return (saw = L"no list view"), false;
-            const int count = target_.columnCount(list);
-            for (int c = 0; c < count; ++c) saw += (c ? L"|" : L"") + target_.columnText(list, c);
-            return saw == w[1];
-          },
-          failure, w[1]);
-    }
-    if (verb == L"expect-rows") {
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            saw = listSummary();
-            return saw == w[1] + L" rows";
-          },
-          failure, w[1] + L" rows");
-    }
-    if (verb == L"expect-cell") {
-      if (!needArguments(w, 3, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND list = listView();
-            if (list == nullptr) return (saw = L"no list view"), false;
-            saw = quoted(target_.cellText(list, toNumber(w[1]), toNumber(w[2])));
-            return saw == quoted(w[3]);
-          },
-          failure, quoted(w[3]));
-    }
-    if (verb == L"expect-selected") {
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND list = listView();
-            if (list == nullptr) return (saw = L"no list view"), false;
-            saw.clear();
-            int row = -1;
-            while ((row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                        LVNI_SELECTED))) >= 0) {
-              saw += (saw.empty() ? L"" : L",") + std::to_wstring(row);
-            }
-            if (saw.empty()) saw = L"-";
-            return saw == w[1];
-          },
-          failure, L"selected rows " + w[1]);
-    }
-    if (verb == L"click-cell") {
-      if (!needArguments(w, 2, failure)) return false;
-      HWND list = listView();
-      RECT rect = {};
-      if (list == nullptr || !target_.cellRect(list, toNumber(w[1]), toNumber(w[2]), rect)) {
-        failure = L"no cell " + w[1] + L"," + w[2] + L" (" + listSummary() + L")";
-        return false;
-      }
-      postClick(list, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, w.size() > 3 ? w[3] : L"left");
-      return true;
-    }
-    if (verb == L"click-list-item") {
-      // click-list-item ID INDEX: a click on an item of a list box of the current dialog.
-      if (!needArguments(w, 2, failure)) return false;
-      HWND listBox = dialogControl(w[1], failure);
-      RECT rect = {};
-      if (listBox == nullptr) return false;
-      if (!target_.listBoxItemRect(listBox, toNumber(w[2]), rect)) {
-        failure = L"no item " + w[2] + L" in list box " + w[1];
-        return false;
-      }
-      postClick(listBox, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
-      return true;
-    }
-    if (verb == L"expect-list-box") {
-      // expect-list-box ID A|B|C: the items of a list box of the current dialog ("-": none).
-      if (!needArguments(w, 2, failure)) return false;
-      HWND listBox = dialogControl(w[1], failure);
-      auto items = [&](std::wstring& saw) {
-        const std::vector<std::wstring> texts = target_.listBoxItems(listBox);
-        saw.clear();
-        for (size_t i = 0; i < texts.size(); ++i) saw += (i ? L"|" : L"") + texts[i];
-        if (texts.empty()) saw = L"-";
-        return saw == w[2];
-      };
-      return listBox != nullptr && poll(items, failure, w[2]);
-    }
-    if (verb == L"expect-checked") {
-      // expect-checked ID 0|1: a check box of the current dialog.
-      if (!needArguments(w, 2, failure)) return false;
-      HWND box = dialogControl(w[1], failure);
-      return box != nullptr && poll(
-                                   [&](std::wstring& saw) {
-                                     DWORD_PTR state = 0;
-                                     SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &state);
-                                     saw = std::to_wstring(state);
-                                     return saw == w[2];
-                                   },
-                                   failure, L"check state " + w[2]);
-    }
-    if (verb == L"browse-select") {
-      // browse-select PATH: the folder browser of the current dialog selects PATH, as its
-      // owner may ask it to; the user then confirms with `press ok`.
-      if (!needArguments(w, 1, failure)) return false;
-      if (dialog_ == nullptr || !IsWindow(dialog_)) {
-        failure = L"no current dialog";
-        return false;
-      }
-      // The browser may still be filling its tree when it shows, and then forgets a
-      // selection made too early: ask until its tree shows the folder selected.
-      const std::wstring path = toWindowsPath(w[1]);
-      const std::wstring leaf = path.substr(path.find_last_of(L'\\') + 1);
-      HWND tree = findChildByClass(dialog_, WC_TREEVIEWW);
-      return poll(
-          [&](std::wstring& saw) {
-            target_.sendText(dialog_, BFFM_SETSELECTIONW, TRUE, path);
-            saw = tree != nullptr ? L"selected: " + target_.treeSelectionText(tree) : L"no folder tree";
-            return tree != nullptr && _wcsicmp(target_.treeSelectionText(tree).c_str(), leaf.c_str()) == 0;
-          },
-          failure, L"the folder " + path + L" selected");
-    }
-    if (verb == L"click-header") {
-      if (!needArguments(w, 1, failure)) return false;
-      HWND list = listView();
-      RECT rect = {};
-      if (list == nullptr || !target_.headerRect(list, toNumber(w[1]), rect)) {
-        failure = L"no column header " + w[1];
-        return false;
-      }
-      HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-      postClick(header, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, L"left");
-      return true;
-    }
-    if (verb == L"resize") {
-      // resize WIDTH HEIGHT: the main window's outer size, as a user drags it.
-      if (!needArguments(w, 2, failure)) return false;
-      HWND main = mainWindow();
-      if (main == nullptr || !SetWindowPos(main, nullptr, 0, 0, toNumber(w[1]), toNumber(w[2]),
-                                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-        failure = L"cannot resize the main window";
-        return false;
-      }
-      return true;
-    }
-    if (verb == L"expect-list-layout") {
-      // expect-list-layout X Y RIGHT-MARGIN BOTTOM-MARGIN: the Drawing list's place in
-      // the main window's client area.
-      if (!needArguments(w, 4, failure)) return false;
-      const std::wstring expected = w[1] + L"," + w[2] + L" to client width - " + w[3] +
-                                    L", client height - " + w[4];
-      return poll(
-          [&](std::wstring& saw) {
-            HWND main = mainWindow();
-            HWND list = listView();
-            if (main == nullptr || list == nullptr) return (saw = L"no list view"), false;
-            RECT client = {};
-            RECT place = {};
-            GetClientRect(main, &client);
-            GetWindowRect(list, &place);
-            MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
-            saw = std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" to client width - " +
-                  std::to_wstring(client.right - place.right) + L", client height - " +
-                  std::to_wstring(client.bottom - place.bottom);
-            return saw == expected;
-          },
-          failure, expected);
-    }
-    if (verb == L"expect-toolbar-button") {
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND main = mainWindow();
-            HWND toolbar = main != nullptr ? findChildByClass(main, TOOLBARCLASSNAMEW) : nullptr;
-            if (toolbar == nullptr) return (saw = L"no toolbar"), false;
-            const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, toNumber(w[1]), 0);
-            saw = index < 0 ? L"no such button" : L"button at index " + std::to_wstring(index);
-            return index >= 0;
-          },
-          failure, L"a toolbar button with command " + w[1]);
-    }
-    if (verb == L"expect-status") {
-      if (!needArguments(w, 2, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            HWND main = mainWindow();
-            HWND status = main != nullptr ? findChildByClass(main, STATUSCLASSNAMEW) : nullptr;
-            if (status == nullptr) return (saw = L"no status bar"), false;
-            saw = quoted(target_.statusText(status, toNumber(w[1])));
-            return saw == quoted(w[2]);
-          },
-          failure, quoted(w[2]));
-    }
-    if (verb == L"close") {
-      HWND main = mainWindow();
-      if (main == nullptr) {
-        failure = L"no main window to close; " + describeWindows();
-        return false;
-      }
-      PostMessageW(main, WM_CLOSE, 0, 0);
-      return true;
-    }
-    if (verb == L"expect-exit") {
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            DWORD code = 0;
-            if (!target_.exitCode(code)) return (saw = L"still running; " + describeWindows()), false;
-            saw = L"exit code " + std::to_wstring(code);
-            return static_cast<int>(code) == toNumber(w[1]);
-          },
-          failure, L"exit code " + w[1]);
-    }
-    if (verb == L"expect-file" || verb == L"expect-no-file") {
-      if (!needArguments(w, 1, failure)) return false;
-      const bool wanted = verb == L"expect-file";
-      const std::wstring path = toWindowsPath(w[1]);
-      auto exists = [&](std::wstring& saw) {
-        const bool there = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-        saw = there ? L"it exists" : L"no such file";
-        return there == wanted;
-      };
-      const std::wstring expected = (wanted ? L"a file " : L"no file ") + path;
-      return wanted ? poll(exists, failure, expected) : stays(exists, failure, expected);
-    }
-    if (verb == L"expect-gone") {
-      // expect-gone PATH: a file or folder that another program removes (an uninstaller
-      // that finishes after its first process has ended) is gone within the time-out.
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            saw = fileExists(w[1]) ? L"it is still there" : L"gone";
-            return !fileExists(w[1]);
-          },
-          failure, w[1] + L" gone");
-    }
-    if (verb == L"expect-file-text") {
-      // The file (UTF-16 with byte-order mark, or UTF-8) against the lines of an expected
-      // file, whose ${NAME}s are expanded too.
-      if (!needArguments(w, 2, failure)) return false;
-      const std::wstring path = toWindowsPath(w[1]);
-      bool found = false;
-      const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
-      if (!found) {
-        failure = L"cannot read the expected file " + w[2];
-        return false;
-      }
-      Words expected = textLines(expectedText);
-      for (std::wstring& line : expected) {
-        std::wstring expanded;
-        if (!expandVariables(line, variables_, expanded, failure)) return false;
-        line = expanded;
-      }
-      std::wstring mismatch;
-      return poll(
-          [&](std::wstring& saw) {
-            bool exists = false;
-            const Words actual = textLines(readTextFile(path, exists));
-            if (!exists) return (saw = L"no file " + path), false;
-            for (size_t i = 0; i < expected.size() || i < actual.size(); ++i) {
-              const std::wstring want = i < expected.size() ? quoted(expected[i]) : L"(end)";
-              const std::wstring got = i < actual.size() ? quoted(actual[i]) : L"(end)";
-              if (want != got) {
-                saw = L"line " + std::to_wstring(i + 1) + L": " + got + L" where " + want + L" was due";
-                return false;
-              }
-            }
-            return true;
-          },
-          failure, L"the lines of " + w[2] + L" in " + path);
-    }
-    if (verb == L"expect-csv") {
-      // expect-csv PATH EXPECTED: a UTF-8 CSV file with byte-order mark, read as a
-      // spreadsheet reads it, against an expected CSV whose cells "*" match anything.
-      if (!needArguments(w, 2, failure)) return false;
-      const std::wstring path = toWindowsPath(w[1]);
-      bool found = false;
-      const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
+    Words expected = textLines(expectedText);
+    for (std::wstring& line : expected) {
       std::wstring expanded;
-      if (!found || !expandVariables(expectedText, variables_, expanded, failure)) {
-        if (failure.empty()) failure = L"cannot read the expected file " + w[2];
-        return false;
-      }
-      const std::vector<Words> expected = csvRecords(expanded);
-      return poll(
-          [&](std::wstring& saw) {
-            bool exists = false;
-            const std::wstring text = readTextFile(path, exists);
-            if (!exists) return (saw = L"no file " + path), false;
-            if (text.empty() || text[0] != 0xFEFF) return (saw = L"no UTF-8 byte-order mark"), false;
-            const std::vector<Words> actual = csvRecords(text.substr(1));
-            for (size_t row = 0; row < expected.size() || row < actual.size(); ++row) {
-              if (row >= expected.size() || row >= actual.size()) {
-                saw = L"record " + std::to_wstring(row + 1) + L": " + (row < actual.size() ? L"one more" : L"none");
-                return false;
-              }
-              for (size_t cell = 0; cell < expected[row].size() || cell < actual[row].size(); ++cell) {
-                const std::wstring want = cell < expected[row].size() ? expected[row][cell] : L"(none)";
-                const std::wstring got = cell < actual[row].size() ? actual[row][cell] : L"(none)";
-                if (want != L"*" && want != got) {
-                  saw = L"record " + std::to_wstring(row + 1) + L" cell " + std::to_wstring(cell + 1) + L": " +
-                        quoted(got) + L" where " + quoted(want) + L" was due";
-                  return false;
-                }
-              }
-            }
-            return true;
-          },
-          failure, L"the records of " + w[2] + L" in " + path);
+      if (!expandVariables(line, variables_, expanded, failure)) return false;
+      line = expanded;
     }
-    if (verb == L"expect-other-window") {
-      // A visible window of any process whose title holds the text (Notepad, say).
-      if (!needArguments(w, 1, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            saw = L"no such window";
-            return anyWindowTitled(w[1]);
-          },
-          failure, L"a window titled with " + quoted(w[1]));
-    }
-    if (verb == L"end-process") {
-      // Ends every process of the job with the given image name (a CAD stand-in that
-      // was told never to end).
-      if (!needArguments(w, 1, failure)) return false;
-      return target_.endProcessesNamed(w[1], failure);
-    }
-    if (verb == L"write-file") {
-      // A fixture: UTF-16 with byte-order mark, as Dovevar writes its files, or the
-      // forms it must refuse: utf8, or utf16-without-mark.
-      if (!needArguments(w, 2, failure)) return false;
-      const std::u16string text(w[2].begin(), w[2].end());
-      const std::wstring form = w.size() > 3 ? w[3] : L"utf16";
-      std::string bytes;
-      if (form == L"utf8") bytes = dovevar::utf16ToUtf8(text);
-      else if (form == L"utf16-without-mark") bytes = dovevar::toUtf16LeBytes(text);
-      else bytes = "\xFF\xFE" + dovevar::toUtf16LeBytes(text);
-      return writeBytes(toWindowsPath(w[1]), bytes, failure);
-    }
-    if (verb == L"set-file-time") {
-      // set-file-time PATH "YYYY/MM/DD HH:MM": the file's last write, in local time.
-      if (!needArguments(w, 2, failure)) return false;
-      SYSTEMTIME local = {};
-      if (swscanf(w[2].c_str(), L"%hu/%hu/%hu %hu:%hu", &local.wYear, &local.wMonth, &local.wDay,
-                  &local.wHour, &local.wMinute) != 5) {
-        failure = L"not a time: " + w[2];
-        return false;
-      }
-      SYSTEMTIME universal = {};
-      FILETIME time = {};
-      HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), FILE_WRITE_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-      const bool set = file != INVALID_HANDLE_VALUE &&
-                       TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) &&
-                       SystemTimeToFileTime(&universal, &time) &&
-                       SetFileTime(file, nullptr, nullptr, &time);
-      if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-      if (!set) failure = L"cannot set the time of " + w[1];
-      return set;
-    }
-    if (verb == L"make-folder") {
-      // make-folder PATH: the folder and the folders above it.
-      if (!needArguments(w, 1, failure)) return false;
-      const std::wstring path = toWindowsPath(w[1]);
-      for (size_t slash = path.find(L'\\', 3); ; slash = path.find(L'\\', slash + 1)) {
-        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
-        if (slash == std::wstring::npos) break;
-      }
-      const DWORD attributes = GetFileAttributesW(path.c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
-      failure = L"cannot make the folder " + w[1];
+    return poll(
+        [&](std::wstring& saw) {
+          bool exists = false;
+          const Words actual = textLines(readTextFile(path, exists));
+          if (!exists) return (saw = L"no file " + path), false;
+          std::wstring want, got;
+          const size_t line = firstDifferentLine(expected, actual, want, got);
+          if (line != 0) saw = L"line " + std::to_wstring(line) + L": " + got + L" where " + want + L" was due";
+          return line == 0;
+        },
+        failure, L"the lines of " + w[2] + L" in " + path);
+  }
+
+  // expect-csv PATH EXPECTED: a UTF-8 CSV file with byte-order mark, read as a
+  // spreadsheet reads it, against an expected CSV whose cells "*" match anything.
+  bool expectCsv(const Words& w, std::wstring& failure) {
+    const std::wstring path = toWindowsPath(w[1]);
+    bool found = false;
+    const std::wstring expectedText = readTextFile(toWindowsPath(w[2]), found);
+    std::wstring expanded;
+    if (!found || !expandVariables(expectedText, variables_, expanded, failure)) {
+      if (failure.empty()) failure = L"cannot read the expected file " + w[2];
       return false;
     }
-    if (verb == L"copy-file") {
-      if (!needArguments(w, 2, failure)) return false;
-      if (CopyFileW(toWindowsPath(w[1]).c_str(), toWindowsPath(w[2]).c_str(), FALSE)) return true;
-      failure = L"cannot copy " + w[1] + L" to " + w[2];
+    const std::vector<Words> expected = csvRecords(expanded);
+    return poll(
+        [&](std::wstring& saw) {
+          bool exists = false;
+          const std::wstring text = readTextFile(path, exists);
+          if (!exists) return (saw = L"no file " + path), false;
+          if (text.empty() || text[0] != 0xFEFF) return (saw = L"no UTF-8 byte-order mark"), false;
+          return sameRecords(expected, csvRecords(text.substr(1)), saw);
+        },
+        failure, L"the records of " + w[2] + L" in " + path);
+  }
+
+  // A visible window of any process whose title holds the text (Notepad, say).
+  bool expectOtherWindow(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          saw = L"no such window";
+          return anyWindowTitled(w[1]);
+        },
+        failure, L"a window titled with " + quoted(w[1]));
+  }
+
+  // Ends every process of the job with the given image name (a CAD stand-in that
+  // was told never to end).
+  bool endProcess(const Words& w, std::wstring& failure) {
+    return target_.endProcessesNamed(w[1], failure);
+  }
+
+  // A fixture: UTF-16 with byte-order mark, as Dovevar writes its files, or the
+  // forms it must refuse: utf8, or utf16-without-mark.
+  bool writeFile(const Words& w, std::wstring& failure) {
+    const std::u16string text(w[2].begin(), w[2].end());
+    const std::wstring form = w.size() > 3 ? w[3] : L"utf16";
+    std::string bytes;
+    if (form == L"utf8") bytes = dovevar::utf16ToUtf8(text);
+    else if (form == L"utf16-without-mark") bytes = dovevar::toUtf16LeBytes(text);
+    else bytes = "\xFF\xFE" + dovevar::toUtf16LeBytes(text);
+    return writeBytes(toWindowsPath(w[1]), bytes, failure);
+  }
+
+  // set-file-time PATH "YYYY/MM/DD HH:MM": the file's last write, in local time.
+  bool setFileTime(const Words& w, std::wstring& failure) {
+    SYSTEMTIME local = {};
+    if (swscanf(w[2].c_str(), L"%hu/%hu/%hu %hu:%hu", &local.wYear, &local.wMonth, &local.wDay,
+                &local.wHour, &local.wMinute) != 5) {
+      failure = L"not a time: " + w[2];
       return false;
     }
-    if (verb == L"copy-files") {
-      // copy-files FROM TO PATTERN: every file of FROM matching PATTERN (e.g. the UI
-      // text file and the starter script sets beside the program).
-      if (!needArguments(w, 3, failure)) return false;
-      const std::wstring from = toWindowsPath(w[1]);
-      const std::wstring to = toWindowsPath(w[2]);
-      WIN32_FIND_DATAW found = {};
-      HANDLE search = FindFirstFileW((from + L"\\" + w[3]).c_str(), &found);
-      if (search == INVALID_HANDLE_VALUE) {
-        failure = L"no file " + w[3] + L" in " + from;
-        return false;
-      }
-      bool copied = true;
-      do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        copied = copied && CopyFileW((from + L"\\" + found.cFileName).c_str(),
-                                     (to + L"\\" + found.cFileName).c_str(), FALSE);
-      } while (FindNextFileW(search, &found));
-      FindClose(search);
-      if (!copied) failure = L"cannot copy " + w[3] + L" from " + from + L" to " + to;
-      return copied;
+    SYSTEMTIME universal = {};
+    FILETIME time = {};
+    HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const bool set = file != INVALID_HANDLE_VALUE &&
+                     TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) &&
+                     SystemTimeToFileTime(&universal, &time) &&
+                     SetFileTime(file, nullptr, nullptr, &time);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!set) failure = L"cannot set the time of " + w[1];
+    return set;
+  }
+
+  // make-folder PATH: the folder and the folders above it.
+  bool makeFolder(const Words& w, std::wstring& failure) {
+    const std::wstring path = toWindowsPath(w[1]);
+    for (size_t slash = path.find(L'\\', 3); ; slash = path.find(L'\\', slash + 1)) {
+      CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+      if (slash == std::wstring::npos) break;
     }
-    if (verb == L"expect-menu") {
-      // expect-menu ID EXPECTED: menu resource ID of the exe, one line per entry
-      // (popups flush left, their entries indented, "-" for a separator, ids in
-      // brackets), against the lines of an expected file.
-      if (!needArguments(w, 2, failure)) return false;
-      bool found = false;
-      const Words expected = textLines(readTextFile(toWindowsPath(w[2]), found));
-      if (!found) {
-        failure = L"cannot read the expected file " + w[2];
-        return false;
-      }
-      const Words actual = menuLines(variables_.at(L"EXE"), toNumber(w[1]));
-      for (size_t i = 0; i < expected.size() || i < actual.size(); ++i) {
-        const std::wstring want = i < expected.size() ? quoted(expected[i]) : L"(end)";
-        const std::wstring got = i < actual.size() ? quoted(actual[i]) : L"(end)";
-        if (want != got) {
-          failure = L"expected line " + std::to_wstring(i + 1) + L" " + want + L"\n     saw      " + got;
-          return false;
-        }
-      }
-      return true;
-    }
-    if (verb == L"expect-file-line") {
-      // Some line of the file (UTF-16 or UTF-8) is exactly this text.
-      if (!needArguments(w, 2, failure)) return false;
-      const std::wstring path = toWindowsPath(w[1]);
-      return poll(
-          [&](std::wstring& saw) {
-            bool exists = false;
-            const Words lines = textLines(readTextFile(path, exists));
-            saw = exists ? std::to_wstring(lines.size()) + L" lines without it" : L"no file " + path;
-            return std::find(lines.begin(), lines.end(), w[2]) != lines.end();
-          },
-          failure, L"a line " + quoted(w[2]) + L" in " + path);
-    }
-    if (verb == L"hold-file") {
-      // Opens the file without sharing and keeps it open, as another program may.
-      if (!needArguments(w, 1, failure)) return false;
-      HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-      if (file == INVALID_HANDLE_VALUE) {
-        failure = L"cannot open " + w[1];
-        return false;
-      }
-      held_[w[1]] = file;
-      return true;
-    }
-    if (verb == L"release-file") {
-      if (!needArguments(w, 1, failure)) return false;
-      auto found = held_.find(w[1]);
-      if (found == held_.end()) {
-        failure = L"not held: " + w[1];
-        return false;
-      }
-      CloseHandle(found->second);
-      held_.erase(found);
-      return true;
-    }
-    if (verb == L"run") {
-      // run EXIT APPLICATION COMMAND-LINE [FOLDER]: starts a program the way Dovevar starts
-      // the CAD application (application name plus a raw command line), in FOLDER when
-      // given, and waits for it.
-      if (!needArguments(w, 3, failure)) return false;
-      return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), w.size() > 4 ? toWindowsPath(w[4]) : L"",
-                        failure);
-    }
-    if (verb == L"expect-folder-files") {
-      // Exactly these file names, sorted and joined by |, "-" for none.
-      if (!needArguments(w, 2, failure)) return false;
-      return poll(
-          [&](std::wstring& saw) {
-            saw = folderFiles(toWindowsPath(w[1]));
-            return saw == w[2];
-          },
-          failure, w[2]);
-    }
-    if (verb == L"write-list-file") {
-      // write-list-file PATH SET ROWS COLUMNS: a List file of ROWS full rows, its file
-      // names and numbers shuffled so that sorting them has work to do.
-      if (!needArguments(w, 4, failure)) return false;
-      return writeBytes(toWindowsPath(w[1]),
-                        "\xFF\xFE" + dovevar::toUtf16LeBytes(generatedListFile(toNumber(w[2]), toNumber(w[3]),
-                                                                               toNumber(w[4]))),
-                        failure);
-    }
-    if (verb == L"mark") {
-      mark_ = GetTickCount64();
-      return true;
-    }
-    if (verb == L"wait-until") {
-      // wait-until MS: MS after the last start or mark, for the phases of an animation
-      // that runs on its own clock.
-      if (!needArguments(w, 1, failure)) return false;
-      const ULONGLONG until = mark_ + static_cast<ULONGLONG>(toNumber(w[1]));
-      const ULONGLONG now = GetTickCount64();
-      if (until > now) Sleep(static_cast<DWORD>(until - now));
-      return true;
-    }
-    if (verb == L"expect-elapsed") {
-      // expect-elapsed MS: no more than MS since the last start or mark; the figure is logged.
-      if (!needArguments(w, 1, failure)) return false;
-      const ULONGLONG took = GetTickCount64() - mark_;
-      note_ = L"took " + std::to_wstring(took) + L" ms";
-      if (took <= static_cast<ULONGLONG>(toNumber(w[1]))) return true;
-      failure = L"expected at most " + w[1] + L" ms since the mark\n     saw      " + note_;
-      return false;
-    }
-    if (verb == L"expect-responsive") {
-      // expect-responsive MS: the main window answers a message within MS.
-      if (!needArguments(w, 1, failure)) return false;
-      HWND main = mainWindow();
-      const ULONGLONG began = GetTickCount64();
-      DWORD_PTR answer = 0;
-      const bool answered =
-          main != nullptr && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL,
-                                                 static_cast<UINT>(toNumber(w[1])), &answer) != 0;
-      note_ = L"answered in " + std::to_wstring(GetTickCount64() - began) + L" ms";
-      if (answered) return true;
-      failure = L"expected an answer within " + w[1] + L" ms\n     saw      no answer";
-      return false;
-    }
-    if (verb == L"screenshot") {
-      // screenshot PATH [window]: the whole display, or only the current dialog (the main
-      // window when there is none), for the manual.
-      if (!needArguments(w, 1, failure)) return false;
-      // A window that has just opened may still be painting its controls; the picture
-      // is for people, no check depends on it, so it may wait a moment for them.
-      target_.waitIdle();
-      Sleep(kScreenshotSettleMs);
-      if (w.size() < 3) return screenshot(w[1], nullptr, failure);
-      HWND window = dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : mainWindow();
-      RECT part = {};
-      if (window == nullptr || !GetWindowRect(window, &part)) {
-        failure = L"no window to take";
-        return false;
-      }
-      return screenshot(w[1], &part, failure);
-    }
-    if (verb == L"unzip") {
-      // unzip ZIP FOLDER: a downloaded archive unpacked into a folder, as a user would.
-      if (!needArguments(w, 2, failure)) return false;
-      return runUnixProgram(L"unzip", L"-q -o \"" + toUnixPath(toWindowsPath(w[1])) + L"\" -d \"" +
-                                          toUnixPath(toWindowsPath(w[2])) + L"\"",
-                            failure);
-    }
-    if (verb == L"start-shortcut") {
-      // start-shortcut LNK: starts the shortcut's target in its working folder.
-      if (!needArguments(w, 1, failure)) return false;
-      std::wstring exe, folder;
-      if (!readShortcut(w[1], exe, folder, failure)) return false;
-      note_ = L"target " + exe + L", folder " + folder;
-      mark_ = GetTickCount64();
-      return target_.start(exe, folder, failure);
-    }
-    failure = L"unknown step " + verb;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    failure = L"cannot make the folder " + w[1];
     return false;
+  }
+
+  bool copyFile(const Words& w, std::wstring& failure) {
+    if (CopyFileW(toWindowsPath(w[1]).c_str(), toWindowsPath(w[2]).c_str(), FALSE)) return true;
+    failure = L"cannot copy " + w[1] + L" to " + w[2];
+    return false;
+  }
+
+  // copy-files FROM TO PATTERN: every file of FROM matching PATTERN (e.g. the UI
+  // text file and the starter script sets beside the program).
+  bool copyFiles(const Words& w, std::wstring& failure) {
+    const std::wstring from = toWindowsPath(w[1]);
+    const std::wstring to = toWindowsPath(w[2]);
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW((from + L"\\" + w[3]).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+      failure = L"no file " + w[3] + L" in " + from;
+      return false;
+    }
+    bool copied = true;
+    do {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      copied = copied && CopyFileW((from + L"\\" + found.cFileName).c_str(),
+                                   (to + L"\\" + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    if (!copied) failure = L"cannot copy " + w[3] + L" from " + from + L" to " + to;
+    return copied;
+  }
+
+  // expect-menu ID EXPECTED: menu resource ID of the exe, one line per entry
+  // (popups flush left, their entries indented, "-" for a separator, ids in
+  // brackets), against the lines of an expected file.
+  bool expectMenu(const Words& w, std::wstring& failure) {
+    bool found = false;
+    const Words expected = textLines(readTextFile(toWindowsPath(w[2]), found));
+    if (!found) {
+      failure = L"cannot read the expected file " + w[2];
+      return false;
+    }
+    const Words actual = menuLines(variables_.at(L"EXE"), toNumber(w[1]));
+    std::wstring want, got;
+    const size_t line = firstDifferentLine(expected, actual, want, got);
+    if (line == 0) return true;
+    failure = L"expected line " + std::to_wstring(line) + L" " + want + L"\n     saw      " + got;
+    return false;
+  }
+
+  // Some line of the file (UTF-16 or UTF-8) is exactly this text.
+  bool expectFileLine(const Words& w, std::wstring& failure) {
+    const std::wstring path = toWindowsPath(w[1]);
+    return poll(
+        [&](std::wstring& saw) {
+          bool exists = false;
+          const Words lines = textLines(readTextFile(path, exists));
+          saw = exists ? std::to_wstring(lines.size()) + L" lines without it" : L"no file " + path;
+          return std::find(lines.begin(), lines.end(), w[2]) != lines.end();
+        },
+        failure, L"a line " + quoted(w[2]) + L" in " + path);
+  }
+
+  // Opens the file without sharing and keeps it open, as another program may.
+  bool holdFile(const Words& w, std::wstring& failure) {
+    HANDLE file = CreateFileW(toWindowsPath(w[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      failure = L"cannot open " + w[1];
+      return false;
+    }
+    held_[w[1]] = file;
+    return true;
+  }
+
+  bool releaseFile(const Words& w, std::wstring& failure) {
+    auto found = held_.find(w[1]);
+    if (found == held_.end()) {
+      failure = L"not held: " + w[1];
+      return false;
+    }
+    CloseHandle(found->second);
+    held_.erase(found);
+    return true;
+  }
+
+  // run EXIT APPLICATION COMMAND-LINE [FOLDER]: starts a program the way Dovevar starts
+  // the CAD application (application name plus a raw command line), in FOLDER when
+  // given, and waits for it.
+  bool runAndExpectExit(const Words& w, std::wstring& failure) {
+    return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), w.size() > 4 ? toWindowsPath(w[4]) : L"",
+                      failure);
+  }
+
+  // Exactly these file names, sorted and joined by |, "-" for none.
+  bool expectFolderFiles(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          saw = folderFiles(toWindowsPath(w[1]));
+          return saw == w[2];
+        },
+        failure, w[2]);
+  }
+
+  // write-list-file PATH SET ROWS COLUMNS: a List file of ROWS full rows, its file
+  // names and numbers shuffled so that sorting them has work to do.
+  bool writeListFile(const Words& w, std::wstring& failure) {
+    return writeBytes(toWindowsPath(w[1]),
+                      "\xFF\xFE" + dovevar::toUtf16LeBytes(generatedListFile(toNumber(w[2]), toNumber(w[3]),
+                                                                             toNumber(w[4]))),
+                      failure);
+  }
+
+  bool setMark(const Words&, std::wstring&) {
+    mark_ = GetTickCount64();
+    return true;
+  }
+
+  // wait-until MS: MS after the last start or mark, for the phases of an animation
+  // that runs on its own clock.
+  bool waitUntil(const Words& w, std::wstring&) {
+    const ULONGLONG until = mark_ + static_cast<ULONGLONG>(toNumber(w[1]));
+    const ULONGLONG now = GetTickCount64();
+    if (until > now) Sleep(static_cast<DWORD>(until - now));
+    return true;
+  }
+
+  // expect-elapsed MS: no more than MS since the last start or mark; the figure is logged.
+  bool expectElapsed(const Words& w, std::wstring& failure) {
+    const ULONGLONG took = GetTickCount64() - mark_;
+    note_ = L"took " + std::to_wstring(took) + L" ms";
+    if (took <= static_cast<ULONGLONG>(toNumber(w[1]))) return true;
+    failure = L"expected at most " + w[1] + L" ms since the mark\n     saw      " + note_;
+    return false;
+  }
+
+  // expect-responsive MS: the main window answers a message within MS.
+  bool expectResponsive(const Words& w, std::wstring& failure) {
+    HWND main = mainWindow();
+    const ULONGLONG began = GetTickCount64();
+    DWORD_PTR answer = 0;
+    const bool answered =
+        main != nullptr && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL,
+                                               static_cast<UINT>(toNumber(w[1])), &answer) != 0;
+    note_ = L"answered in " + std::to_wstring(GetTickCount64() - began) + L" ms";
+    if (answered) return true;
+    failure = L"expected an answer within " + w[1] + L" ms\n     saw      no answer";
+    return false;
+  }
+
+  // screenshot PATH [window]: the whole display, or only the current dialog (the main
+  // window when there is none), for the manual.
+  bool takeScreenshot(const Words& w, std::wstring& failure) {
+    // A window that has just opened may still be painting its controls; the picture
+    // is for people, no check depends on it, so it may wait a moment for them.
+    target_.waitIdle();
+    Sleep(kScreenshotSettleMs);
+    if (w.size() < 3) return screenshot(w[1], nullptr, failure);
+    HWND window = dialog_ != nullptr && IsWindow(dialog_) ? dialog_ : mainWindow();
+    RECT part = {};
+    if (window == nullptr || !GetWindowRect(window, &part)) {
+      failure = L"no window to take";
+      return false;
+    }
+    return screenshot(w[1], &part, failure);
+  }
+
+  // unzip ZIP FOLDER: a downloaded archive unpacked into a folder, as a user would.
+  bool unzipArchive(const Words& w, std::wstring& failure) {
+    return runUnixProgram(L"unzip", L"-q -o \"" + toUnixPath(toWindowsPath(w[1])) + L"\" -d \"" +
+                                        toUnixPath(toWindowsPath(w[2])) + L"\"",
+                          failure);
+  }
+
+  // start-shortcut LNK: starts the shortcut's target in its working folder.
+  bool startShortcut(const Words& w, std::wstring& failure) {
+    std::wstring exe, folder;
+    if (!readShortcut(w[1], exe, folder, failure)) return false;
+    note_ = L"target " + exe + L", folder " + folder;
+    mark_ = GetTickCount64();
+    return target_.start(exe, folder, failure);
   }
 
   const std::map<std::wstring, std::wstring>& variables_;

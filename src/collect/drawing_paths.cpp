@@ -1,6 +1,9 @@
 #include "collect/drawing_paths.h"
 
+#include "store/ascii_case.h"
+
 namespace dovevar {
+
 std::u16string joinPath(std::u16string_view folder, std::u16string_view name) {
   std::u16string path(folder);
   if (!path.empty() && path.back() != u'\\') path += u'\\';

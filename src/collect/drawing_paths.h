@@ -19,11 +19,6 @@ inline bool fitsPathBuffer(std::u16string_view path) { return path.size() <= kMa
 // one that already ends in one ("c:\" and "x.dwg" give "c:\x.dwg").
 std::u16string joinPath(std::u16string_view folder, std::u16string_view name);
 
-// The letters A to Z as a to z; every other code unit as it is.
-inline char16_t foldAsciiCase(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-}
-
 // True when `text` ends in `ending`, the letters A to Z compared without case.
 bool endsWithIgnoringCase(std::u16string_view text, std::u16string_view ending);
 

@@ -43,8 +43,6 @@ std::u16string cut(std::u16string_view text, std::size_t limit) {
   return std::u16string(firstCharacters(text, limit));
 }
 
-bool isRule(int rule) { return rule >= 0 && rule < kPrinterRuleCount; }
-
 }  // namespace
 
 RuleLabels ruleLabels(const TextTables& texts, int language) {
@@ -112,24 +110,12 @@ const PrinterRecord* printerForOpening(const PrinterTable& table, std::u16string
 }
 
 void PrinterBoxWatch::remember(int rule, std::u16string_view text) {
-  if (isRule(rule)) seen_[rule] = firstCharacters(text, kRulePrinterLimit);
-}
-
-bool PrinterBoxWatch::notify(int rule) {
-  if (pending_ >= 0 || !isRule(rule)) return false;
-  pending_ = rule;
-  return true;
+  watch_.remember(rule, firstCharacters(text, kRulePrinterLimit));
 }
 
 const PrinterRecord* PrinterBoxWatch::settle(std::u16string_view text, const PrinterTable& table) {
-  const int rule = pending_;
-  pending_ = -1;
-  if (rule < 0) return nullptr;
   const std::u16string_view settled = firstCharacters(text, kRulePrinterLimit);
-  std::u16string& seen = seen_[rule];
-  if (settled == seen) return nullptr;
-  seen = settled;
-  return findPrinter(table, settled);
+  return watch_.settleChanged(settled) ? findPrinter(table, settled) : nullptr;
 }
 
 }  // namespace dovevar

@@ -15,7 +15,8 @@
 
 #include "list/drawing_list.h"
 #include "printers/printer_table.h"
-#include "script/fixed_text.h"
+#include "printers/printer_text_watch.h"
+#include "store/fixed_text.h"
 #include "store/settings.h"
 #include "store/text_tables.h"
 
@@ -82,27 +83,25 @@ RulesDialogValues rulesDialogValues(const FileNameRules& rules);
 // else the first of the table (nullptr when the table is empty).
 const PrinterRecord* printerForOpening(const PrinterTable& table, std::u16string_view name);
 
-// A change in a printer box refreshes that rule's paper box once its text has settled:
-// the first notification marks the rule pending and starts the dialog's timer, later
-// ones wait for it; the timer then compares the box's text with the text last seen.
+// A change in a rule's printer box refreshes that rule's paper box once its text has
+// settled (see PrinterTextWatch); the texts compare up to the rule's printer limit.
 class PrinterBoxWatch {
  public:
-  static constexpr int kTimerId = 1;
-  static constexpr unsigned kTimerMs = 500;
+  static constexpr int kTimerId = PrinterTextWatch::kTimerId;
+  static constexpr unsigned kTimerMs = PrinterTextWatch::kTimerMs;
 
   void remember(int rule, std::u16string_view text);
   // A notification from the rule's printer box; true when it should start the timer.
-  bool notify(int rule);
+  bool notify(int rule) { return watch_.notify(rule); }
   // The rule waiting for the timer, or -1.
-  int pending() const { return pending_; }
+  int pending() const { return watch_.pending(); }
   // The timer with the pending rule's printer box text: the printer whose papers the
   // rule's paper box takes now, or nullptr to leave it as it is. Nothing is pending
   // afterwards.
   const PrinterRecord* settle(std::u16string_view text, const PrinterTable& table);
 
  private:
-  std::array<std::u16string, kPrinterRuleCount> seen_;
-  int pending_ = -1;
+  PrinterTextWatch watch_{kPrinterRuleCount};
 };
 
 }  // namespace dovevar

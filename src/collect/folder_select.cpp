@@ -5,6 +5,7 @@
 #include "collect/folder_chooser.h"
 #include "collect/folder_scan.h"
 #include "collect/recent_folders.h"
+#include "store/ascii_case.h"
 
 namespace dovevar {
 namespace {

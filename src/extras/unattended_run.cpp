@@ -9,6 +9,7 @@
 #include "script/batch_runner.h"
 #include "script/script_set_file.h"
 #include "store/main_settings_file.h"
+#include "store/ascii_case.h"
 #include "store/messages.h"
 #include "store/settings_text.h"
 #include "store/text_ids.h"
@@ -16,15 +17,6 @@
 
 namespace dovevar {
 namespace {
-
-bool sameLetters(std::u16string_view text, std::u16string_view lowerCase) {
-  if (text.size() != lowerCase.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? text[i] - u'A' + u'a' : text[i];
-    if (c != lowerCase[i]) return false;
-  }
-  return true;
-}
 
 // Every box becomes a log line of the report; a question is answered No, the answer that
 // changes nothing.
@@ -126,10 +118,10 @@ bool Session::noteProblems(const std::vector<CheckProblem>& problems) {
 
 StartRequest parseStartArguments(const std::vector<std::u16string>& arguments) {
   StartRequest request;
-  if (arguments.empty() || !sameLetters(arguments[0], u"/run")) return request;
+  if (arguments.empty() || !equalIgnoringAsciiCase(arguments[0], u"/run")) return request;
   request.kind = StartRequest::Kind::kBadArguments;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
-    if (sameLetters(arguments[i], u"/perrow") && !request.perRow) {
+    if (equalIgnoringAsciiCase(arguments[i], u"/perrow") && !request.perRow) {
       request.perRow = true;
     } else if (request.listPath.empty() && !arguments[i].empty() && arguments[i][0] != u'/') {
       request.listPath = arguments[i];

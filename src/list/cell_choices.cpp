@@ -1,6 +1,6 @@
 #include "list/cell_choices.h"
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 
 namespace dovevar {
 namespace {

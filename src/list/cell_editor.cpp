@@ -1,6 +1,6 @@
 #include "list/cell_editor.h"
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 
 namespace dovevar {
 

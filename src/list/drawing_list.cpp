@@ -6,7 +6,8 @@
 #include <functional>
 #include <utility>
 
-#include "script/fixed_text.h"
+#include "store/ascii_case.h"
+#include "store/fixed_text.h"
 
 namespace dovevar {
 namespace {
@@ -35,11 +36,6 @@ std::u16string_view cellOf(std::u16string_view cells, int column) {
   }
   const std::size_t end = cells.find(kCellEnd, start);
   return cells.substr(start, end == std::u16string_view::npos ? cells.size() - start : end - start);
-}
-
-// Only A to Z fold, to lower case; every other code unit stands for itself.
-constexpr char16_t foldAsciiLetter(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
 }
 
 // Sorting orders a permutation of row positions; each entry carries what its comparison
@@ -82,7 +78,7 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
     const std::u16string_view a = texts[0].substr(0, shared);
     const std::u16string_view b = texts[r].substr(0, shared);
     std::size_t i = 0;
-    while (i < a.size() && i < b.size() && foldAsciiLetter(a[i]) == foldAsciiLetter(b[i])) {
+    while (i < a.size() && i < b.size() && foldAsciiCase(a[i]) == foldAsciiCase(b[i])) {
       ++i;
     }
     shared = i;
@@ -108,10 +104,10 @@ std::vector<std::uint32_t> textOrder(const std::vector<std::u16string_view>& tex
     for (std::size_t i = 0; i < kHeadUnits; ++i) {
       // A text ends before any zero unit, so a missing unit (0) sorts the shorter text first.
       std::uint64_t& head = heads[i / kUnitsPerHead];
-      head = (head << 16) | (i < text.size() ? foldAsciiLetter(text[i]) : 0u);
+      head = (head << 16) | (i < text.size() ? foldAsciiCase(text[i]) : 0u);
     }
     const std::size_t restAt = rests.size();
-    for (std::size_t i = kHeadUnits; i < text.size(); ++i) rests += foldAsciiLetter(text[i]);
+    for (std::size_t i = kHeadUnits; i < text.size(); ++i) rests += foldAsciiCase(text[i]);
     entries[r] = {heads[0], heads[1], static_cast<std::uint32_t>(restAt),
                   static_cast<std::uint32_t>(rests.size() - restAt), static_cast<std::uint32_t>(r)};
   }

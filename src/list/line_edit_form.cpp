@@ -1,6 +1,6 @@
 #include "list/line_edit_form.h"
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -88,20 +88,12 @@ std::u16string lineEditTitle(const TextTables& texts, int language, LineEditPurp
   return title;
 }
 
-void LinePrinterWatch::remember(std::u16string_view text) { seen_.assign(cutAtCharacter(text, kTextCapacity)); }
-
-bool LinePrinterWatch::notify() {
-  if (pending_) return false;
-  pending_ = true;
-  return true;
-}
+void LinePrinterWatch::remember(std::u16string_view text) { watch_.remember(0, cutAtCharacter(text, kTextCapacity)); }
 
 LinePrinterWatch::Result LinePrinterWatch::settle(std::u16string_view text, const PrinterTable& table,
                                                   bool hasPaperControl) {
-  pending_ = false;
   text = cutAtCharacter(text, kTextCapacity);
-  if (text == seen_) return {};
-  seen_.assign(text);
+  if (!watch_.settleChanged(text)) return {};
   if (const PrinterRecord* printer = findPrinter(table, text)) {
     if (!hasPaperControl) return {};
     return {Outcome::kShowPapers, printer};

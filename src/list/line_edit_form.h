@@ -11,6 +11,7 @@
 #include "list/cell_choices.h"
 #include "list/line_buffer.h"
 #include "printers/printer_table.h"
+#include "printers/printer_text_watch.h"
 #include "script/script_sets.h"
 #include "store/text_tables.h"
 
@@ -51,20 +52,19 @@ std::vector<std::vector<std::u16string>> lineEditChoices(const ScriptSet& set, c
 std::u16string lineEditTitle(const TextTables& texts, int language, LineEditPurpose purpose,
                              std::u16string_view setTitle);
 
-// The printer control's text settles before the paper control follows it: the first
-// notification starts the dialog's 500 ms timer, and the timer compares the text with
-// the one seen last. The text seen last outlives the dialog.
+// The printer control's text settles before the paper control follows it (see
+// PrinterTextWatch). The text seen last outlives the dialog.
 class LinePrinterWatch {
  public:
-  static constexpr int kTimerId = 1;
-  static constexpr unsigned kTimerMs = 500;
+  static constexpr int kTimerId = PrinterTextWatch::kTimerId;
+  static constexpr unsigned kTimerMs = PrinterTextWatch::kTimerMs;
   static constexpr std::size_t kTextCapacity = 256;
 
   // The text the printer control opens with: only a change from it refills the papers.
   void remember(std::u16string_view text);
   // A notification from the printer control: true when it should start the timer.
-  bool notify();
-  bool pending() const { return pending_; }
+  bool notify() { return watch_.notify(0); }
+  bool pending() const { return watch_.pending() >= 0; }
 
   enum class Outcome {
     kNothing,     // same text as before, or a known printer and no paper control
@@ -79,8 +79,7 @@ class LinePrinterWatch {
   Result settle(std::u16string_view text, const PrinterTable& table, bool hasPaperControl);
 
  private:
-  bool pending_ = false;
-  std::u16string seen_;
+  PrinterTextWatch watch_;
 };
 
 }  // namespace dovevar

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {

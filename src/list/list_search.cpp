@@ -1,6 +1,6 @@
 #include "list/list_search.h"
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 
 namespace dovevar {
 

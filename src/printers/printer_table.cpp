@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "script/script_set_file.h"
 #include "store/settings_text.h"
 #include "store/text_ids.h"

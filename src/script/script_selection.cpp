@@ -1,6 +1,6 @@
 #include "script/script_selection.h"
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {

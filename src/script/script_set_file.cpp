@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "store/settings_text.h"
 #include "store/text_ids.h"
 

@@ -1,4 +1,4 @@
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 
 #include "store/text_codec.h"
 

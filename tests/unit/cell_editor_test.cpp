@@ -172,8 +172,12 @@ TEST_F(CellEditing, ThePrinterWatchRefillsPapersOnceTheTextSettles) {
   EXPECT_EQ(result.printer, &printers.records[0]);
   EXPECT_FALSE(watch.pending());
 
+  // The dialog settles only after a notification started its timer.
+  watch.notify();
   EXPECT_EQ(watch.settle(u"Office", printers, true).outcome, LinePrinterWatch::Outcome::kNothing);
+  watch.notify();
   EXPECT_EQ(watch.settle(u"Plotter", printers, false).outcome, LinePrinterWatch::Outcome::kNothing);
+  watch.notify();
   result = watch.settle(u"Typo", printers, true);
   EXPECT_EQ(result.outcome, LinePrinterWatch::Outcome::kReset);
   EXPECT_EQ(result.printer, &printers.records[0]);

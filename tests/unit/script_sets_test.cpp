@@ -5,7 +5,7 @@
 #include <climits>
 #include <memory>
 
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 
 namespace dovevar {
 namespace {

@@ -1,6 +1,6 @@
 #include "about/win/about_window.h"
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "about/win/modeless_dialog.h"
 #include "resource.h"
 #include "store/text_ids.h"

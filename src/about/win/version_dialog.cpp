@@ -1,6 +1,6 @@
 #include "about/win/version_dialog.h"
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "app/version.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/wide.h"

@@ -14,8 +14,6 @@
 namespace dovevar::win {
 namespace {
 
-constexpr int kListId = 300;
-
 // A right click on a cell: with printers ready the cell editor opens over the clicked
 // column of the first selected row; before that, the user is told and the printer table
 // is built.
@@ -36,7 +34,7 @@ void onListRightClick(AppState& app, const NMITEMACTIVATE* click) {
 
 LRESULT onNotify(AppState& app, NMHDR* header) {
   if (answerToolTip(app, header)) return 0;
-  if (header->idFrom != kListId) return 0;
+  if (header->idFrom != DrawingListView::kControlId) return 0;
   LRESULT result = 0;
   if (app.listView.onNotify(header, result)) return result;
   switch (header->code) {

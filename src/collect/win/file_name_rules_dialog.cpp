@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "collect/file_name_rules.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"

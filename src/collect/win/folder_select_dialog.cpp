@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "collect/recent_folders.h"
 #include "collect/win/folder_chooser_dialog.h"
 #include "platform/win/control_text.h"

@@ -1,11 +1,10 @@
 #include "collect/win/shell_pickers.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <vector>
 
+#include "platform/win/file_dialog_request.h"
 #include "platform/win/wide.h"
 #include "platform/win/window_guard.h"
 
@@ -61,35 +60,16 @@ bool browseForFolder(HWND owner, std::u16string_view title, std::u16string_view 
 
 bool pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& result,
                       std::size_t& firstNameOffset) {
-  std::vector<wchar_t> buffer(DrawingPicker::kBufferCapacity, L'\0');
-  const std::wstring initial = toWide(picker.initialText);
-  initial.copy(buffer.data(), std::min(initial.size(), buffer.size() - 1));
-  std::wstring filter;
-  for (const auto& [name, pattern] : picker.filters) {
-    filter += toWide(name);
-    filter += L'\0';
-    filter += toWide(pattern);
-    filter += L'\0';
-  }
-  filter += L'\0';
-  const std::wstring title = toWide(picker.title);
-
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT;
-  if (!GetOpenFileNameW(&dialog)) return false;
+  FileDialogRequest request(owner, picker.title, picker.filters, 1, picker.initialText,
+                            DrawingPicker::kBufferCapacity, OFN_EXPLORER | OFN_ALLOWMULTISELECT);
+  if (!request.open()) return false;
 
   // The buffer ends at its first empty text.
+  const std::vector<wchar_t>& buffer = request.buffer();
   std::size_t end = 0;
   while (end + 1 < buffer.size() && !(buffer[end] == L'\0' && buffer[end + 1] == L'\0')) ++end;
   result.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(end + 2));
-  firstNameOffset = dialog.nFileOffset;
+  firstNameOffset = request.firstNameOffset();
   return true;
 }
 

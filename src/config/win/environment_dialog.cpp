@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "collect/win/shell_pickers.h"
 #include "config/environment_settings.h"
 #include "platform/win/control_text.h"

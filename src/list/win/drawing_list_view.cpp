@@ -7,7 +7,6 @@
 namespace dovevar::win {
 namespace {
 
-constexpr int kListId = 300;
 constexpr UINT kViewStateMask = LVIS_SELECTED | LVIS_FOCUSED;
 
 UINT modelToView(std::uint8_t state) {
@@ -24,7 +23,7 @@ bool DrawingListView::create(HWND parent, HINSTANCE instance) {
   window_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_REPORT | LVS_OWNERDATA,
                             0, 40, 100, 100,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), instance,
                             nullptr);
   if (window_ == nullptr) return false;
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);

@@ -13,6 +13,8 @@ namespace dovevar::win {
 
 class DrawingListView {
  public:
+  static constexpr int kControlId = 300;
+
   explicit DrawingListView(DrawingList& list) : list_(list) {}
 
   // List view 300: report view, client edge, grid lines, full-row select, and an empty

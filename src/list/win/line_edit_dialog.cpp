@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "list/win/value_controls.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"

@@ -1,6 +1,6 @@
 #include "list/win/search_dialog.h"
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "resource.h"

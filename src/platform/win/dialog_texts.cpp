@@ -1,4 +1,4 @@
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 
 #include "platform/win/wide.h"
 

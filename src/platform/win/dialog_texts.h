@@ -1,4 +1,4 @@
-// Captions and control texts of the about windows from the label tables. A label the
+// Captions and control texts of the dialogs from the label tables. A label the
 // UI text file does not give leaves the template's own text in place, so no button or
 // caption is ever left blank.
 #pragma once

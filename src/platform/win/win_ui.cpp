@@ -1,7 +1,6 @@
 #include "platform/win/win_ui.h"
 
-#include <commdlg.h>
-
+#include "platform/win/file_dialog_request.h"
 #include "platform/win/wide.h"
 
 namespace dovevar::win {
@@ -24,28 +23,10 @@ bool WinUi::chooseFileToOpen(const FileDialog& dialog, std::u16string& path) {
 }
 
 bool WinUi::runFileDialog(const FileDialog& dialog, bool save, std::u16string& path) {
-  // The filter is pairs of zero-terminated texts, ended by one more zero.
-  std::wstring filter;
-  for (const auto& [name, pattern] : dialog.filters) {
-    filter += toWide(name) + L'\0' + toWide(pattern) + L'\0';
-  }
-  filter += L'\0';
-  const std::wstring title = toWide(dialog.title);
-  wchar_t file[MAX_PATH] = {};
-  toWide(dialog.initialPath).copy(file, MAX_PATH - 1);
-
-  OPENFILENAMEW request = {};
-  request.lStructSize = sizeof(request);
-  request.hwndOwner = IsWindow(owner_) ? owner_ : nullptr;
-  request.lpstrFilter = filter.c_str();
-  request.nFilterIndex = static_cast<DWORD>(dialog.filterIndex);
-  request.lpstrFile = file;
-  request.nMaxFile = MAX_PATH;
-  request.lpstrTitle = title.c_str();
-  request.Flags = OFN_HIDEREADONLY;
-  const BOOL chosen = save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
-  if (!chosen) return false;
-  path = fromWide(file);
+  FileDialogRequest request(owner_, dialog.title, dialog.filters, dialog.filterIndex, dialog.initialPath, MAX_PATH,
+                            OFN_HIDEREADONLY);
+  if (!(save ? request.save() : request.open())) return false;
+  path = fromWide(request.buffer().data());
   return true;
 }
 

@@ -5,13 +5,13 @@
 #include <array>
 #include <string>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/win_ui.h"
 #include "resource.h"
-#include "script/fixed_text.h"
+#include "store/fixed_text.h"
 #include "script/script_detail.h"
 #include "store/text_ids.h"
 

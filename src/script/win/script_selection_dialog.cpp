@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "about/win/dialog_texts.h"
+#include "platform/win/dialog_texts.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/win_ui.h"

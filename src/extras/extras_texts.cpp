@@ -31,6 +31,8 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
      u"{1} 不提供纸张 {0}"},
     {u"印刷スタイルがありません: {0}", u"Plot style not found: {0}", u"플롯 스타일이 없습니다: {0}",
      u"找不到打印样式: {0}"},
+    {u"セルの制御文字はスクリプトに書きません: {0}", u"Control characters in the cell are left out of the script: {0}",
+     u"셀의 제어 문자는 스크립트에 쓰지 않습니다: {0}", u"单元格中的控制字符不写入脚本: {0}"},
     {u"スクリプトにファイル名かフォルダの列がありません", u"The Script set has no file-name or folder column",
      u"스크립트에 파일 이름 또는 폴더 열이 없습니다", u"脚本没有文件名或文件夹列"},
     {u"{0}/{1} {2}、{3}、残り約 {4}", u"{0}/{1} {2}, {3}, about {4} left", u"{0}/{1} {2}, {3}, 약 {4} 남음",

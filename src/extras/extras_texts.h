@@ -25,6 +25,7 @@ enum class ExtrasText : int {
   kPrinterProhibited,  // {0} the printer
   kPaperMissing,       // {0} the paper, {1} the printer
   kPlotStyleMissing,   // {0} the plot-style table
+  kControlCharacters,  // {0} the cell without them
   kNoPathColumns,      // the set has no file-name or folder column
   kProgress,           // {0}/{1} {2}, {3} (elapsed), about {4} left
   kWholeListRunning,   // {0} rows in one run

@@ -4,6 +4,7 @@
 
 #include "extras/extras_texts.h"
 #include "list/cell_choices.h"
+#include "store/plain_text.h"
 #include "store/settings_text.h"
 
 namespace dovevar {
@@ -13,6 +14,11 @@ namespace {
 bool editsAs(const ScriptSet& set, const DrawingList& list, int column, std::int32_t editMode) {
   if (column < 0 || column >= list.columnCount()) return false;
   return set.items[list.columns()[column].item].edit_mode == editMode;
+}
+
+// A cell as the Run script writes it: without control characters.
+std::u16string asScripted(const DrawingList& list, int row, int column) {
+  return withoutControlCharacters(list.cell(row, column));
 }
 
 bool isProhibitedRecord(const PrinterRecord& printer) {
@@ -33,7 +39,7 @@ bool offersPaper(const PrinterRecord& printer, std::u16string_view paper) {
 void checkPrinterAndPaper(const ScriptSet& set, const DrawingList& list, int row,
                           const CheckSources& sources, std::vector<CheckProblem>& problems) {
   if (!editsAs(set, list, kPrinterColumn, EditMode::kPrinter)) return;
-  const std::u16string printerName(list.cell(row, kPrinterColumn));
+  const std::u16string printerName = asScripted(list, row, kPrinterColumn);
   if (printerName.empty()) return;
   const PrinterRecord* printer = findPrinter(sources.printers, printerName);
   if (printer == nullptr) {
@@ -45,7 +51,7 @@ void checkPrinterAndPaper(const ScriptSet& set, const DrawingList& list, int row
     return;
   }
   if (!editsAs(set, list, kPaperColumn, EditMode::kPaper)) return;
-  const std::u16string paper(list.cell(row, kPaperColumn));
+  const std::u16string paper = asScripted(list, row, kPaperColumn);
   if (!paper.empty() && papersKnown(*printer) && !offersPaper(*printer, paper)) {
     problems.push_back({row, kPaperColumn, ProblemKind::kPaperMissing, paper, printerName});
   }
@@ -72,8 +78,14 @@ std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& lis
       problems.push_back({row, nameColumn, ProblemKind::kDrawingMissing, drawing, {}});
     }
     checkPrinterAndPaper(set, list, row, sources, problems);
+    for (int column = 0; column < list.columnCount(); ++column) {
+      const std::u16string_view cell = list.cell(row, column);
+      if (hasControlCharacters(cell)) {
+        problems.push_back({row, column, ProblemKind::kControlCharacters, withoutControlCharacters(cell), {}});
+      }
+    }
     for (const int column : plotStyleColumns) {
-      const std::u16string style(list.cell(row, column));
+      const std::u16string style = asScripted(list, row, column);
       if (!style.empty() && !sources.files.exists(settingsFilePath(sources.plotStyleFolder, style))) {
         problems.push_back({row, column, ProblemKind::kPlotStyleMissing, style, {}});
       }
@@ -124,6 +136,8 @@ std::u16string problemText(const CheckProblem& problem, int language) {
       return fillText(extrasText(language, ExtrasText::kPaperMissing), {problem.value, problem.printer});
     case ProblemKind::kPlotStyleMissing:
       return fillText(extrasText(language, ExtrasText::kPlotStyleMissing), {problem.value});
+    case ProblemKind::kControlCharacters:
+      return fillText(extrasText(language, ExtrasText::kControlCharacters), {problem.value});
   }
   return {};
 }

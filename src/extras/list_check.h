@@ -26,6 +26,7 @@ enum class ProblemKind {
   kPrinterProhibited,
   kPaperMissing,
   kPlotStyleMissing,
+  kControlCharacters,  // a cell holds characters the Run script leaves out
 };
 
 struct CheckProblem {
@@ -49,6 +50,7 @@ struct CheckSources {
 // path the Run script opens: the folder column's cell joined to the file-name column's. The printer
 // is the column-5 cell when that column edits as a printer, the paper the column-6 cell when
 // that column edits as a paper; plot styles are the cells of every column that edits as one.
+// Any cell with control characters is noted too, since the Run script leaves them out.
 std::vector<CheckProblem> checkRows(const ScriptSet& set, const DrawingList& list,
                                     const std::vector<int>& rows, const CheckSources& sources);
 

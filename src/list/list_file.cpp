@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "store/plain_text.h"
 #include "store/settings.h"
 #include "store/settings_text.h"
 #include "store/text_codec.h"
@@ -16,36 +17,61 @@ constexpr int kMaxColumns = 50;
 constexpr size_t kPathCapacity = 260;
 
 
-std::u16string cellKey(int row, int column) {
-  char key[16];
-  std::snprintf(key, sizeof(key), "%04d,%02d=", row, column);
-  return utf8ToUtf16(key);
+// "rrrr,cc=" in UTF-16 LE.
+void appendCellKey(std::string& bytes, int row, int column) {
+  char key[24];
+  const int length = std::snprintf(key, sizeof(key), "%04d,%02d=", row, column);
+  for (int i = 0; i < length; ++i) {
+    bytes += key[i];
+    bytes += '\0';
+  }
+}
+
+void appendLine(std::string& bytes, std::u16string_view text) {
+  appendUtf16Le(bytes, text);
+  appendUtf16Le(bytes, u"\r\n");
 }
 
 int numberIn(std::u16string_view line, size_t first, size_t count) {
   return settingsNumber(line.substr(std::min(first, line.size()), count));
 }
 
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The digits of a cell line's row number: four or more, then the comma; 0 for a line of
+// another shape.
+size_t rowDigits(std::u16string_view line) {
+  size_t digits = 0;
+  while (digits < line.size() && digits <= kMostRowNumberDigits && isDigit(line[digits])) ++digits;
+  if (digits < kRowNumberDigits || digits > kMostRowNumberDigits) return 0;
+  return digits < line.size() && line[digits] == u',' ? digits : 0;
+}
+
 }  // namespace
 
-std::vector<std::u16string> listFileLines(const DrawingList& list, int scriptSet) {
-  std::vector<std::u16string> lines;
-  lines.push_back(std::u16string(kScriptSetKey) + decimalText(scriptSet) + u"\r\n");
-  lines.push_back(std::u16string(kRowCountKey) + decimalText(list.rowCount()) + u"\r\n");
-  const int rows = std::min(list.rowCount(), kListFileRowLimit);
-  for (int row = 0; row < rows; ++row) {
-    for (int column = 0; column < kMaxColumns; ++column) {
+std::string listFileBytes(const DrawingList& list, int scriptSet) {
+  std::string bytes("\xFF\xFE", 2);
+  appendLine(bytes, std::u16string(kScriptSetKey) + decimalText(scriptSet));
+  appendLine(bytes, std::u16string(kRowCountKey) + decimalText(list.rowCount()));
+  // Columns past the list's own read as empty and write nothing.
+  const int columns = std::min(list.columnCount(), kMaxColumns);
+  for (int row = 0; row < list.rowCount(); ++row) {
+    for (int column = 0; column < columns; ++column) {
       const std::u16string_view text = list.cell(row, column, kListFileCellCapacity);
       if (text.empty() && column != 0) continue;
-      lines.push_back(cellKey(row, column) + std::u16string(text) + u"\r\n");
+      appendCellKey(bytes, row, column);
+      appendLine(bytes, text);
     }
+    // After the first row, room for all of them at about its size, so that a long list
+    // is not copied again and again as it grows.
+    if (row == 0) bytes.reserve(bytes.size() * static_cast<std::size_t>(list.rowCount()) * 9 / 8);
   }
-  return lines;
+  return bytes;
 }
 
 bool writeListFile(FileSystem& files, Messages& messages, const std::u16string& path,
                    const DrawingList& list, int scriptSet) {
-  return writeSettingsText(files, messages, path, listFileLines(list, scriptSet));
+  return writeSettingsBytes(files, messages, path, listFileBytes(list, scriptSet));
 }
 
 int readListFile(FileSystem& files, Messages& messages, const std::u16string& path,
@@ -62,11 +88,19 @@ int readListFile(FileSystem& files, Messages& messages, const std::u16string& pa
       return;
     }
     if (line.substr(0, kRowCountKey.size()) == kRowCountKey || pass != ListPass::kRows) return;
-    const int row = numberIn(line, 0, 4);
-    const int column = numberIn(line, 5, 2);
-    if (line.size() > 8) {
-      placement.place(list, row, column, line.substr(8));
-    } else if (line.size() == 8 && column == 0 && line[4] == u',' && line[7] == u'=') {
+    const size_t digits = rowDigits(line);
+    if (digits == 0) return;
+    const int row = numberIn(line, 0, digits);
+    const int column = numberIn(line, digits + 1, 2);
+    const size_t textAt = digits + 4;
+    if (line.size() > textAt) {
+      const std::u16string_view text = line.substr(textAt);
+      if (hasControlCharacters(text)) {
+        placement.place(list, row, column, withoutControlCharacters(text));
+      } else {
+        placement.place(list, row, column, text);
+      }
+    } else if (line.size() == textAt && column == 0 && line[textAt - 1] == u'=') {
       // The empty column 0 line of a row whose first cell is empty.
       placement.place(list, row, 0, u"");
     }

@@ -4,6 +4,7 @@
 //   sprct_set=<current script set>
 //   max_cont=<row count>
 //   rrrr,cc=<cell text>     one line per non-empty cell, row by row, column 0 first
+// Rows from 10,000 on have row numbers of as many digits as they need: "10000,00=...".
 #pragma once
 
 #include <cstdint>
@@ -21,16 +22,17 @@
 namespace dovevar {
 
 inline constexpr char16_t kAutomaticListFileName[] = u"listview.ini";
-// Rows from this one on are not written.
-inline constexpr int kListFileRowLimit = 10000;
+// A row number has four digits at least and ten at most (a 32-bit row).
+inline constexpr size_t kRowNumberDigits = 4;
+inline constexpr size_t kMostRowNumberDigits = 10;
 // A cell line is "rrrr,cc=" and the cell as the writer reads it (511 characters), so
-// every line the writer makes reads back whole.
-inline constexpr size_t kListFileLineLimit = 8 + kListFileCellCapacity - 1;
+// every line the writer makes reads back whole, whatever its row.
+inline constexpr size_t kListFileLineLimit = kMostRowNumberDigits + 4 + kListFileCellCapacity - 1;
 
-// The file's lines, each ended by CR LF. A row whose column 0 cell is empty gets an
-// empty column 0 line ("rrrr,00="), which older readers skip, so the row and all its
-// cells come back in their place.
-std::vector<std::u16string> listFileLines(const DrawingList& list, int scriptSet);
+// The file's bytes: the byte-order mark and the lines, each ended by CR LF, in UTF-16 LE.
+// A row whose column 0 cell is empty gets an empty column 0 line ("rrrr,00="), which
+// older readers skip, so the row and all its cells come back in their place.
+std::string listFileBytes(const DrawingList& list, int scriptSet);
 
 bool writeListFile(FileSystem& files, Messages& messages, const std::u16string& path,
                    const DrawingList& list, int scriptSet);
@@ -39,8 +41,10 @@ enum class ListPass { kScriptSetOnly, kRows };
 
 // Reads a List file (a missing one is created empty and reads as nothing). Both passes
 // take "sprct_set=" as the current script set when it is 0 to 19, and ignore it
-// otherwise; the rows pass also places the cells. Gives 0 or 1 (not opened, or no
-// byte-order mark: reported, nothing changed).
+// otherwise; the rows pass also places the cells. A cell line is four or more digits, a
+// comma, the column and "=": a line of another shape (a damaged file, or one made to do
+// harm) is passed over, and control characters other than the tab are left out of the
+// cells. Gives 0 or 1 (not opened, or no byte-order mark: reported, nothing changed).
 int readListFile(FileSystem& files, Messages& messages, const std::u16string& path,
                  ListPass pass, int32_t& scriptSet, DrawingList& list);
 

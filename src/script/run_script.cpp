@@ -1,7 +1,6 @@
 #include "script/run_script.h"
 
-#include <bit>
-
+#include "store/plain_text.h"
 #include "store/text_codec.h"
 #include "store/text_ids.h"
 
@@ -25,18 +24,6 @@ int cellColumnOfItem(const ScriptSet& set, int item) {
   return isColumnItem(set.items[item]) ? column : column - 1;
 }
 
-// Appends code units to the file's bytes, little-endian.
-void appendUnits(std::string& bytes, std::u16string_view text) {
-  if constexpr (std::endian::native == std::endian::little) {
-    bytes.append(reinterpret_cast<const char*>(text.data()), 2 * text.size());
-  } else {
-    for (const char16_t unit : text) {
-      bytes += static_cast<char>(unit & 0xFF);
-      bytes += static_cast<char>(unit >> 8);
-    }
-  }
-}
-
 // Builds the file line by line, straight into its bytes after the byte-order mark, and
 // notes a line that would not fit.
 class ScriptText {
@@ -49,11 +36,11 @@ class ScriptText {
       too_long_ = true;
       return;
     }
-    appendUnits(bytes_, a);
-    appendUnits(bytes_, b);
-    appendUnits(bytes_, c);
-    appendUnits(bytes_, d);
-    appendUnits(bytes_, u"\r\n");
+    appendPlain(a);
+    appendPlain(b);
+    appendPlain(c);
+    appendPlain(d);
+    appendUtf16Le(bytes_, u"\r\n");
   }
   void openLine(std::u16string_view command, std::u16string_view path) {
     line(command, u" \"", path, u"\"");
@@ -73,6 +60,15 @@ class ScriptText {
   bool tooLong() const { return too_long_; }
 
  private:
+  // A cell's control characters never reach the line.
+  void appendPlain(std::u16string_view text) {
+    if (hasControlCharacters(text)) {
+      appendUtf16Le(bytes_, withoutControlCharacters(text));
+    } else {
+      appendUtf16Le(bytes_, text);
+    }
+  }
+
   std::string& bytes_;
   bool too_long_ = false;
 };
@@ -277,7 +273,7 @@ ComposedScript composePerRowScript(const ScriptSet& set, const DrawingList& list
 std::string runScriptBytes(std::u16string_view text) {
   std::string bytes("\xFF\xFE", 2);
   bytes.reserve(2 + 2 * text.size());
-  appendUnits(bytes, text);
+  appendUtf16Le(bytes, text);
   return bytes;
 }
 

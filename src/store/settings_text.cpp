@@ -12,14 +12,17 @@ bool isBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 }  // namespace
 
-void splitSettingsLines(std::u16string_view text, size_t lineLimit,
-                        const std::function<void(std::u16string_view)>& parseLine) {
+namespace {
+
+// The lines of a text that comes in reads of kReadUnits units: `nextRead(buffer)` gives
+// the next read (it may use `buffer` for its units), empty at the end.
+template <typename NextRead>
+void splitReads(NextRead&& nextRead, size_t lineLimit, const std::function<void(std::u16string_view)>& parseLine) {
   std::u16string held;
+  std::u16string buffer;
   bool cutting = false;  // inside a line already cut at the limit
-  size_t at = 0;
   for (;;) {
-    const std::u16string_view chunk = text.substr(at, kReadUnits);
-    at += chunk.size();
+    const std::u16string_view chunk = nextRead(buffer);
     std::u16string_view fresh = chunk;
     if (const size_t zero = fresh.find(u'\0'); zero != std::u16string_view::npos) {
       fresh = fresh.substr(0, zero);
@@ -45,6 +48,20 @@ void splitSettingsLines(std::u16string_view text, size_t lineLimit,
   }
 }
 
+}  // namespace
+
+void splitSettingsLines(std::u16string_view text, size_t lineLimit,
+                        const std::function<void(std::u16string_view)>& parseLine) {
+  size_t at = 0;
+  splitReads(
+      [&](std::u16string&) {
+        const std::u16string_view chunk = text.substr(at, kReadUnits);
+        at += chunk.size();
+        return chunk;
+      },
+      lineLimit, parseLine);
+}
+
 int readSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
                      const SettingsFileRules& rules, const std::function<void()>& reset,
                      const std::function<void(std::u16string_view)>& parseLine) {
@@ -61,8 +78,16 @@ int readSettingsText(FileSystem& files, Messages& messages, const std::u16string
     return 1;
   }
   if (reset) reset();
-  splitSettingsLines(fromUtf16LeBytes(std::string_view(bytes).substr(2)), rules.lineLimit,
-                     parseLine);
+  // The bytes are decoded read by read, so a long file is never held twice.
+  const std::string_view units = std::string_view(bytes).substr(2);
+  size_t at = 0;
+  splitReads(
+      [&](std::u16string& buffer) {
+        buffer = fromUtf16LeBytes(units.substr(std::min(at, units.size()), 2 * kReadUnits));
+        at += 2 * kReadUnits;
+        return std::u16string_view(buffer);
+      },
+      rules.lineLimit, parseLine);
   return 0;
 }
 
@@ -78,7 +103,12 @@ std::string settingsTextBytes(const std::vector<std::u16string>& lines) {
 
 bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
                        const std::vector<std::u16string>& lines) {
-  const PortResult written = files.replaceFile(path, settingsTextBytes(lines));
+  return writeSettingsBytes(files, messages, path, settingsTextBytes(lines));
+}
+
+bool writeSettingsBytes(FileSystem& files, Messages& messages, const std::u16string& path,
+                        std::string_view bytes) {
+  const PortResult written = files.replaceFile(path, bytes);
   if (written) return true;
   messages.showFailure(kMsgSettingsFileNotOpened, written.error);
   return false;

@@ -51,6 +51,9 @@ std::string settingsTextBytes(const std::vector<std::u16string>& lines);
 // message 18 and the previous file stays as it was. Gives true when written.
 bool writeSettingsText(FileSystem& files, Messages& messages, const std::u16string& path,
                        const std::vector<std::u16string>& lines);
+// The same with the file's bytes made by the caller.
+bool writeSettingsBytes(FileSystem& files, Messages& messages, const std::u16string& path,
+                        std::string_view bytes);
 
 // Leading blanks, an optional sign, decimal digits up to the first other character;
 // no digits give 0, and values beyond 32 bits clamp to the nearest limit.

@@ -1,5 +1,8 @@
 #include "store/text_codec.h"
 
+#include <bit>
+#include <cstring>
+
 namespace dovevar {
 namespace {
 
@@ -98,6 +101,11 @@ std::string utf16ToUtf8(std::u16string_view utf16) {
 
 std::u16string fromUtf16LeBytes(std::string_view bytes) {
   std::u16string out;
+  if constexpr (std::endian::native == std::endian::little) {
+    out.resize(bytes.size() / 2);
+    std::memcpy(out.data(), bytes.data(), 2 * out.size());
+    return out;
+  }
   out.reserve(bytes.size() / 2);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const auto lo = static_cast<unsigned char>(bytes[i]);
@@ -110,11 +118,19 @@ std::u16string fromUtf16LeBytes(std::string_view bytes) {
 std::string toUtf16LeBytes(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
-  for (char16_t unit : text) {
-    out.push_back(static_cast<char>(unit & 0xFF));
-    out.push_back(static_cast<char>(unit >> 8));
-  }
+  appendUtf16Le(out, text);
   return out;
+}
+
+void appendUtf16Le(std::string& bytes, std::u16string_view text) {
+  if constexpr (std::endian::native == std::endian::little) {
+    bytes.append(reinterpret_cast<const char*>(text.data()), 2 * text.size());
+  } else {
+    for (const char16_t unit : text) {
+      bytes += static_cast<char>(unit & 0xFF);
+      bytes += static_cast<char>(unit >> 8);
+    }
+  }
 }
 
 }  // namespace dovevar

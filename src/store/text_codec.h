@@ -21,5 +21,8 @@ std::string utf16ToUtf8(std::u16string_view utf16);
 std::u16string fromUtf16LeBytes(std::string_view bytes);
 
 std::string toUtf16LeBytes(std::u16string_view text);
+// Appends the code units to the bytes, little-endian: the writers of long files build
+// their bytes this way, without a text of their own first.
+void appendUtf16Le(std::string& bytes, std::u16string_view text);
 
 }  // namespace dovevar

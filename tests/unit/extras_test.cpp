@@ -95,6 +95,7 @@ TEST(ListCheck, FindsEachKindOfProblemInItsRowAndColumn) {
       {u"b.dwg", u"plotter", u"A3", u"color.ctb"},  // 6: a printer name differing in case; style missing
       {u"b.dwg", u"Mute", u"Anything", u""},       // 7: papers unknown: not a problem
       {u"", u"", u"", u""},                        // 8: no file name at all
+      {u"a.dwg", u"", u"", u"mono.ctb\r"},        // 9: a control character the script leaves out
   };
   for (const Row& row : rows) bench.add(row);
   const std::vector<CheckProblem> expected = {
@@ -105,9 +106,10 @@ TEST(ListCheck, FindsEachKindOfProblemInItsRowAndColumn) {
       {5, 5, ProblemKind::kPrinterMissing, u"plotter", u""},
       {5, 7, ProblemKind::kPlotStyleMissing, u"color.ctb", u""},
       {7, 0, ProblemKind::kDrawingMissing, u"C:\\p\\", u""},
+      {8, 7, ProblemKind::kControlCharacters, u"mono.ctb", u""},
   };
   EXPECT_EQ(bench.check(), expected);
-  EXPECT_EQ(rowsWithProblems(expected), (std::vector<int>{1, 2, 3, 4, 5, 7}));
+  EXPECT_EQ(rowsWithProblems(expected), (std::vector<int>{1, 2, 3, 4, 5, 7, 8}));
   EXPECT_EQ(problemText(expected[3], kEnglish), u"Paper Letter is not offered by Plotter");
   EXPECT_EQ(problemText(expected[3], kJapanese), u"用紙 Letter は Plotter にありません");
 }

@@ -5,6 +5,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
+#include "store/settings_text.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -100,12 +101,37 @@ TEST_F(ListFiles, LongCellsAreWrittenAsTheWriterReadsThemAndReadBackWhole) {
   EXPECT_EQ(read.cell(0, 1), long600.substr(0, kListFileCellCapacity - 1));
 }
 
-TEST_F(ListFiles, RowsFromTenThousandOnAreNotWrittenButCounted) {
-  for (int row = 0; row < kListFileRowLimit + 1; ++row) list.insertRow(row, u"r.dwg", 1, row);
-  const auto lines = listFileLines(list, 0);
-  EXPECT_EQ(lines[1], u"max_cont=10001\r\n");
-  EXPECT_EQ(lines.size(), 2u + kListFileRowLimit);
-  EXPECT_EQ(lines.back(), u"9999,00=r.dwg\r\n");
+// Up to row 9,999 every line is as it always was; from 10,000 on the row number takes
+// the digits it needs, and every row reads back.
+TEST_F(ListFiles, RowsFromTenThousandOnGetWiderNumbersAndAllComeBack) {
+  constexpr int kRows = 10001;
+  for (int row = 0; row < kRows; ++row) {
+    list.insertRow(row, u"r" + std::u16string(decimalText(row)) + u".dwg", 1, row);
+    list.setCell(row, 3, decimalText(row));
+  }
+  ASSERT_TRUE(writeListFile(files, messages, path, list, 0));
+  const std::u16string text = files.text(path);
+  EXPECT_TRUE(text.starts_with(u"sprct_set=0\r\nmax_cont=10001\r\n0000,00=r0.dwg\r\n0000,03=0\r\n"));
+  EXPECT_TRUE(text.ends_with(u"\r\n9999,00=r9999.dwg\r\n9999,03=9999\r\n"
+                             u"10000,00=r10000.dwg\r\n10000,03=10000\r\n"));
+
+  int32_t set = 0;
+  const DrawingList read = readBack(set);
+  EXPECT_EQ(rows(read), rows(list));
+}
+
+// A damaged file, or one made to do harm: a lone CR stays out of the cell, the text
+// after a lone LF is no row, and lines of another shape are passed over.
+TEST_F(ListFiles, ControlCharactersAndLinesOfAnotherShapeNeverBecomeCells) {
+  files.putText(path, u"sprct_set=0\r\n0000,00=a.dwg\r\n0000,01=C:\\p\rquit\x01\r\n"
+                      u"0001,00=b.dwg\nrm.dwg\r\n0001,02=\tkept\r\n"
+                      u"x001,00=no\r\n00001=no\r\n123,00=no\r\n0002;00=no\r\n");
+  int32_t set = 0;
+  const DrawingList read = readBack(set);
+  ASSERT_EQ(read.rowCount(), 2);
+  EXPECT_EQ(read.cell(0, 1), u"C:\\pquit");
+  EXPECT_EQ(read.cell(1, 0), u"b.dw") << "the unit before a lone LF is taken for a CR, as always";
+  EXPECT_EQ(read.cell(1, 2), u"\tkept");
 }
 
 TEST_F(ListFiles, TheScriptSetLineCountsWhereverItStandsAndOnlyWhenInRange) {

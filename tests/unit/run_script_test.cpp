@@ -254,6 +254,14 @@ TEST(OutputModeLines, EmptyCellsUnderModesThreeAndFourGiveEmptyLines) {
             bytesOf(u"open \"C:\\p\\a.dwg\"\r\n\r\n\r\nclose\r\n" + kClosing));
 }
 
+// A cell that holds a CR or LF would give the CAD application a second command.
+TEST(OutputModeLines, ControlCharactersOfACellNeverReachTheScript) {
+  World world;
+  world.add(u"a\r.dwg", u"C:\\p\n", u"Yes", u"Model\rquit\t1");
+  ASSERT_EQ(world.writeAll(), ScriptOutcome::kWritten);
+  EXPECT_EQ(world.script(), u"open \"C:\\p\\a.dwg\"\r\nY\r\nModelquit\t1\r\nclose\r\n" + kClosing);
+}
+
 TEST(OutputModeLines, CellsAreReadUpTo127CharactersAndTheFirstCharacterKeepsSurrogatePairs) {
   World world;
   world.add(u"a.dwg", u"C:\\p", u"\U0001F600x", std::u16string(200, u'w'));

@@ -7,6 +7,7 @@
 #include "collect/folder_tree.h"
 #include "collect/picked_files.h"
 #include "collect/recent_folders.h"
+#include "extras/extras_texts.h"
 #include "store/text_ids.h"
 
 namespace dovevar {
@@ -66,7 +67,12 @@ std::optional<int> DrawingCollection::pickDrawings(const ScriptSet& current, Pic
   picker.filters = dwgFirst ? std::vector{kDwgFilter, kDxfFilter} : std::vector{kDxfFilter, kDwgFilter};
   std::u16string result;
   std::size_t firstNameOffset = 0;
-  if (!dialogs_.pickDrawings(picker, result, firstNameOffset)) return std::nullopt;
+  const CollectionDialogs::PickResult pick = dialogs_.pickDrawings(picker, result, firstNameOffset);
+  if (pick == CollectionDialogs::PickResult::kNotTaken) {
+    messages_.ui().messageBox(extrasText(messages_.language(), ExtrasText::kPickNotTaken), u"Dovevar",
+                              UiPort::BoxStyle::kExclamation);
+  }
+  if (pick != CollectionDialogs::PickResult::kPicked) return std::nullopt;
   const std::optional<PickedFiles> picked = parsePickerResult(result, firstNameOffset);
   if (!picked) return std::nullopt;
   addPickedFiles(files_, list_, current, *picked, list_.rowCount());

@@ -15,8 +15,9 @@ namespace dovevar {
 // (a folder and a wildcard), and the filter pairs (name, pattern), the first one shown
 // first.
 struct DrawingPicker {
-  // The selection buffer, in code units with the terminating zeros.
-  static constexpr std::size_t kBufferCapacity = 1040;
+  // The selection buffer, in code units with the terminating zeros: room for the names of
+  // several thousand drawings picked at once.
+  static constexpr std::size_t kBufferCapacity = 1 << 18;
 
   std::u16string title;
   std::u16string initialText;
@@ -35,11 +36,13 @@ class CollectionDialogs {
   virtual bool browseForFolder(std::u16string_view title, std::u16string_view preselected,
                                std::u16string& folder) = 0;
 
-  // True with the picker's whole selection buffer (its texts each ended by a zero, the
-  // list by an empty one) and the offset of the first file name in it; false when
-  // cancelled.
-  virtual bool pickDrawings(const DrawingPicker& picker, std::u16string& result,
-                            std::size_t& firstNameOffset) = 0;
+  // kPicked with the picker's whole selection buffer (its texts each ended by a zero, the
+  // list by an empty one) and the offset of the first file name in it; kCancelled;
+  // kNotTaken when the picker could not hand over what was picked (more names than
+  // its buffer holds).
+  enum class PickResult { kPicked, kCancelled, kNotTaken };
+  virtual PickResult pickDrawings(const DrawingPicker& picker, std::u16string& result,
+                                  std::size_t& firstNameOffset) = 0;
 };
 
 }  // namespace dovevar

@@ -56,6 +56,10 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
      u"Dovevar에서 예기치 않은 문제가 발생했습니다. 도면 목록은 저장했습니다. "
      u"작업을 저장하고 Dovevar를 다시 시작하십시오.",
      u"Dovevar 发生了意外问题。图纸列表已保存；请保存您的工作并重新启动 Dovevar。"},
+    {u"選択したファイルが多すぎて受け取れませんでした。数回に分けて選ぶか、フォルダごと集めてください。",
+     u"Too many files were picked to be taken at once. Pick them in smaller groups, or collect their folder.",
+     u"선택한 파일이 너무 많아 받을 수 없습니다. 여러 번에 나누어 선택하거나 폴더째 모으십시오.",
+     u"一次选择的文件太多，无法接收。请分几次选择，或按文件夹收集。"},
 }};
 
 }  // namespace

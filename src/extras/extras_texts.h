@@ -37,6 +37,7 @@ enum class ExtrasText : int {
   kSettingsWatchdog,
   kOk,
   kUnexpectedFailure,
+  kPickNotTaken,
   kCount
 };
 

@@ -24,6 +24,7 @@ struct ScriptedCollectionDialogs : CollectionDialogs {
   int choice = kChooserClosed;
   std::optional<std::u16string> browsed;
   std::optional<std::pair<std::u16string, std::size_t>> picked;
+  bool pickOverflows = false;  // more names picked than the picker could hand over
   std::vector<int> chooserKinds;
   std::vector<std::pair<std::u16string, std::u16string>> browsers;  // title, pre-selection
   std::vector<DrawingPicker> pickers;
@@ -38,10 +39,12 @@ struct ScriptedCollectionDialogs : CollectionDialogs {
     if (browsed) folder = *browsed;
     return browsed.has_value();
   }
-  bool pickDrawings(const DrawingPicker& picker, std::u16string& result, std::size_t& offset) override {
+  PickResult pickDrawings(const DrawingPicker& picker, std::u16string& result, std::size_t& offset) override {
     pickers.push_back(picker);
-    if (picked) std::tie(result, offset) = *picked;
-    return picked.has_value();
+    if (pickOverflows) return PickResult::kNotTaken;
+    if (!picked) return PickResult::kCancelled;
+    std::tie(result, offset) = *picked;
+    return PickResult::kPicked;
   }
 };
 
@@ -186,6 +189,16 @@ TEST_F(Collection, PickedDrawingsAreAddedAndTheirFolderRemembered) {
   EXPECT_EQ(rows(), (Texts{u"old.dwg|D:||1", u"b.dxf|C:\\plans|00/00/00 00:00|1",
                            u"a.dwg|C:\\plans|00/00/00 00:00|0"}));
   EXPECT_EQ(recent(kOneFilePicker, 0), u"C:\\plans");
+}
+
+// A pick the picker could not hand over is said, not taken for a cancel.
+TEST_F(Collection, APickTooLargeToBeTakenIsSaidAndAddsNothing) {
+  dialogs.choice = kChooserAnotherFolder;
+  dialogs.pickOverflows = true;
+  EXPECT_EQ(collection.pickDrawings(*set, PickerFirstFilter::kDwg), std::nullopt);
+  EXPECT_EQ(list.rowCount(), 1);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].style, UiPort::BoxStyle::kExclamation);
 }
 
 TEST_F(Collection, APickerResultWithItsFirstNameAt260AddsNothing) {

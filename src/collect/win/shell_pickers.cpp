@@ -58,11 +58,16 @@ bool browseForFolder(HWND owner, std::u16string_view title, std::u16string_view 
   return true;
 }
 
-bool pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& result,
-                      std::size_t& firstNameOffset) {
+CollectionDialogs::PickResult pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& result,
+                                               std::size_t& firstNameOffset) {
   FileDialogRequest request(owner, picker.title, picker.filters, 1, picker.initialText,
                             DrawingPicker::kBufferCapacity, OFN_EXPLORER | OFN_ALLOWMULTISELECT);
-  if (!request.open()) return false;
+  if (!request.open()) {
+    // A cancel leaves no error; a selection too long for the buffer, or any other
+    // failure of the dialog, is said, not taken for a cancel.
+    return CommDlgExtendedError() == 0 ? CollectionDialogs::PickResult::kCancelled
+                                       : CollectionDialogs::PickResult::kNotTaken;
+  }
 
   // The buffer ends at its first empty text.
   const std::vector<wchar_t>& buffer = request.buffer();
@@ -70,7 +75,7 @@ bool pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& r
   while (end + 1 < buffer.size() && !(buffer[end] == L'\0' && buffer[end + 1] == L'\0')) ++end;
   result.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(end + 2));
   firstNameOffset = request.firstNameOffset();
-  return true;
+  return CollectionDialogs::PickResult::kPicked;
 }
 
 }  // namespace dovevar::win

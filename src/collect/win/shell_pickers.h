@@ -17,10 +17,10 @@ namespace dovevar::win {
 bool browseForFolder(HWND owner, std::u16string_view title, std::u16string_view preselected,
                      std::u16string& folder);
 
-// The multi-select drawing picker. True with its whole selection buffer, each text ended
-// by a zero, and the offset of the first file name; false when cancelled or when the
-// selection did not fit the buffer.
-bool pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& result,
-                      std::size_t& firstNameOffset);
+// The multi-select drawing picker. kPicked with its whole selection buffer, each text
+// ended by a zero, and the offset of the first file name; kCancelled; kNotTaken when the
+// dialog failed, as it does when the selection does not fit the buffer.
+CollectionDialogs::PickResult pickDrawingFiles(HWND owner, const DrawingPicker& picker, std::u16string& result,
+                                               std::size_t& firstNameOffset);
 
 }  // namespace dovevar::win

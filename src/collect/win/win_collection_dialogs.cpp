@@ -14,8 +14,9 @@ bool WinCollectionDialogs::browseForFolder(std::u16string_view title, std::u16st
   return win::browseForFolder(owner_, title, preselected, folder);
 }
 
-bool WinCollectionDialogs::pickDrawings(const DrawingPicker& picker, std::u16string& result,
-                                        std::size_t& firstNameOffset) {
+CollectionDialogs::PickResult WinCollectionDialogs::pickDrawings(const DrawingPicker& picker,
+                                                                 std::u16string& result,
+                                                                 std::size_t& firstNameOffset) {
   return pickDrawingFiles(owner_, picker, result, firstNameOffset);
 }
 

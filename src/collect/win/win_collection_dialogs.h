@@ -18,8 +18,8 @@ class WinCollectionDialogs : public CollectionDialogs {
   int chooseFolder(int kind) override;
   bool browseForFolder(std::u16string_view title, std::u16string_view preselected,
                        std::u16string& folder) override;
-  bool pickDrawings(const DrawingPicker& picker, std::u16string& result,
-                    std::size_t& firstNameOffset) override;
+  PickResult pickDrawings(const DrawingPicker& picker, std::u16string& result,
+                          std::size_t& firstNameOffset) override;
 
  private:
   HINSTANCE instance_;

@@ -693,6 +693,8 @@ class Runner {
         {L"expect-other-window", {1, &Runner::expectOtherWindow}},
         {L"end-process", {1, &Runner::endProcess}},
         {L"write-file", {2, &Runner::writeFile}},
+        {L"write-drawings", {3, &Runner::writeDrawings}},
+        {L"set-edit-names", {3, &Runner::setEditNames}},
         {L"set-file-time", {2, &Runner::setFileTime}},
         {L"make-folder", {1, &Runner::makeFolder}},
         {L"copy-file", {2, &Runner::copyFile}},
@@ -1179,6 +1181,33 @@ class Runner {
     else if (form == L"utf16-without-mark") bytes = dovevar::toUtf16LeBytes(text);
     else bytes = "\xFF\xFE" + dovevar::toUtf16LeBytes(text);
     return writeBytes(toWindowsPath(w[1]), bytes, failure);
+  }
+
+  // The names PREFIX001.dwg to PREFIX<COUNT>.dwg, for many drawings at once.
+  static std::vector<std::wstring> numberedDrawings(const std::wstring& prefix, const std::wstring& count) {
+    std::vector<std::wstring> names;
+    wchar_t number[16] = {};
+    for (int i = 1; i <= toNumber(count); ++i) {
+      swprintf(number, 16, L"%03d", i);
+      names.push_back(prefix + number + L".dwg");
+    }
+    return names;
+  }
+
+  // write-drawings FOLDER PREFIX COUNT: empty drawings to pick or collect.
+  bool writeDrawings(const Words& w, std::wstring& failure) {
+    for (const std::wstring& name : numberedDrawings(w[2], w[3])) {
+      if (!writeBytes(toWindowsPath(w[1]) + L"\\" + name, "", failure)) return false;
+    }
+    return true;
+  }
+
+  // set-edit-names ID PREFIX COUNT: the names quoted one after another, as a user types
+  // many names into the file picker.
+  bool setEditNames(const Words& w, std::wstring& failure) {
+    std::wstring text;
+    for (const std::wstring& name : numberedDrawings(w[2], w[3])) text += (text.empty() ? L"\"" : L" \"") + name + L"\"";
+    return setEdit({w[0], w[1], text}, failure);
   }
 
   // set-file-time PATH "YYYY/MM/DD HH:MM": the file's last write, in local time.

@@ -99,6 +99,13 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));
+    case WM_QUERYENDSESSION:
+      // Nothing is lost by ending: the notice that follows writes what an exit writes.
+      return TRUE;
+    case WM_ENDSESSION:
+      // Windows ends the process once this returns: no WM_DESTROY, no end of the loop.
+      if (wParam != FALSE) saveAtSessionEnd(*app);
+      return 0;
     case WM_DESTROY:
       saveListAtExit(*app);
       PostQuitMessage(0);

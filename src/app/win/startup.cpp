@@ -114,4 +114,10 @@ void saveSettingsAtExit(AppState& app) {
   writeMainSettings(app.files, app.messages, app.settingsFolder, app.settings);
 }
 
+void saveAtSessionEnd(AppState& app) {
+  saveListAtExit(app);
+  saveSettingsAtExit(app);
+  if (app.recorder != nullptr) app.recorder->flush();
+}
+
 }  // namespace dovevar::win

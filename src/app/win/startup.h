@@ -18,6 +18,8 @@ void saveListAtExit(AppState& app);
 
 // After the message loop: the Main settings file.
 void saveSettingsAtExit(AppState& app);
+// Log-off, restart or shut-down: what an exit writes, and the run report's waiting lines.
+void saveAtSessionEnd(AppState& app);
 
 // The columns of the current script set, on screen.
 void rebuildColumns(AppState& app);

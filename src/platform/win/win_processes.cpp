@@ -32,6 +32,25 @@ HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLin
   return process.hProcess;
 }
 
+// Waits for the process; what other programs send to this thread's windows meanwhile (a
+// broadcast, the session's end) is answered, so that none of them hangs on us. Posted
+// messages (clicks, commands) stay queued for the message loop after the wait.
+DWORD waitAnsweringSentMessages(HANDLE process, DWORD limitMs) {
+  const ULONGLONG start = GetTickCount64();
+  for (;;) {
+    DWORD remaining = INFINITE;
+    if (limitMs != INFINITE) {
+      const ULONGLONG elapsed = GetTickCount64() - start;
+      if (elapsed >= limitMs) return WAIT_TIMEOUT;
+      remaining = static_cast<DWORD>(limitMs - elapsed);
+    }
+    const DWORD woke = MsgWaitForMultipleObjects(1, &process, FALSE, remaining, QS_SENDMESSAGE);
+    if (woke != WAIT_OBJECT_0 + 1) return woke;
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
 }  // namespace
 
 ProcessRun WinProcesses::startAndWait(const std::u16string& application,
@@ -50,7 +69,7 @@ ProcessRun WinProcesses::startAndWait(const std::u16string& application,
   run.started = true;
   const DWORD limit =
       timeLimitSeconds > 0 ? static_cast<DWORD>(timeLimitSeconds) * 1000u : INFINITE;
-  if (WaitForSingleObject(process, limit) == WAIT_TIMEOUT) {
+  if (waitAnsweringSentMessages(process, limit) == WAIT_TIMEOUT) {
     // A hung CAD process would hold every later row: it is ended, and waited for so that
     // it lets go of the drawing and the Run script before the next row starts.
     TerminateProcess(process, 1);

@@ -684,6 +684,7 @@ class Runner {
         {L"expect-toolbar-button", {1, &Runner::expectToolbarButton}},
         {L"expect-status", {2, &Runner::expectStatus}},
         {L"close", {0, &Runner::closeMainWindow}},
+        {L"end-session", {0, &Runner::endSession}},
         {L"expect-exit", {1, &Runner::expectExit}},
         {L"expect-file", {1, &Runner::expectFile}},
         {L"expect-no-file", {1, &Runner::expectFile}},
@@ -1066,6 +1067,31 @@ class Runner {
       return false;
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
+    return true;
+  }
+
+  // What Windows does at log-off or restart: the query, the notice, and the end of the
+  // process right after. Each must be answered within five seconds.
+  bool endSession(const Words&, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr) {
+      failure = L"no main window to end the session of; " + describeWindows();
+      return false;
+    }
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)) {
+      failure = L"the session-end query was not answered";
+      return false;
+    }
+    if (answer == FALSE) {
+      failure = L"the session-end query was refused";
+      return false;
+    }
+    if (!SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)) {
+      failure = L"the session-end notice was not answered";
+      return false;
+    }
+    target_.terminate();
     return true;
   }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/read_whole.h"
+#include "platform/retry.h"
 
 #include "fakes/fake_file_system.h"
 #include "fakes/scripted_messages.h"
@@ -82,6 +83,27 @@ TEST(ReadWhole, AReadThatFailsHalfwayGivesNothing) {
         bytes);
     EXPECT_EQ(read, c.read) << c.chunks.size() << " chunks";
     EXPECT_EQ(bytes, c.bytes) << c.chunks.size() << " chunks";
+  }
+}
+
+// A replace another program holds up for a moment is tried again; a failure for good,
+// or one that lasts, counts after as many tries as it takes.
+TEST(RetryTransient, TriesAgainOnlyWhatMayPassAndOnlySoOften) {
+  struct Case {
+    int failuresBeforeSuccess;
+    bool transient;
+    bool done;
+    int attempts;
+  };
+  for (const Case& c : {Case{0, true, true, 1}, Case{3, true, true, 4}, Case{9, true, true, 10},
+                        Case{10, true, false, 10}, Case{3, false, false, 1}}) {
+    int attempts = 0;
+    int pauses = 0;
+    const bool done = retryTransient([&] { return ++attempts > c.failuresBeforeSuccess; },
+                                     [&](bool) { return c.transient; }, [&] { ++pauses; }, 10);
+    EXPECT_EQ(done, c.done) << c.failuresBeforeSuccess;
+    EXPECT_EQ(attempts, c.attempts) << c.failuresBeforeSuccess;
+    EXPECT_EQ(pauses, attempts - 1) << c.failuresBeforeSuccess;
   }
 }
 

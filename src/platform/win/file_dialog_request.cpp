@@ -23,7 +23,8 @@ FileDialogRequest::FileDialogRequest(HWND owner, std::u16string_view title, cons
   dialog_.lpstrFile = buffer_.data();
   dialog_.nMaxFile = static_cast<DWORD>(buffer_.size());
   dialog_.lpstrTitle = title_.c_str();
-  dialog_.Flags = flags;
+  // A file dialog must not move the current directory, which other paths rely on.
+  dialog_.Flags = flags | OFN_NOCHANGEDIR;
 }
 
 }  // namespace dovevar::win

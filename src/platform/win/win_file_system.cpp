@@ -3,14 +3,32 @@
 #include <windows.h>
 
 #include "platform/read_whole.h"
+#include "platform/retry.h"
 #include "platform/win/wide.h"
 #include "platform/win/win_system_error.h"
 
 namespace dovevar::win {
 namespace {
 
-// Read access without sharing, for reading straight through.
 constexpr DWORD kSequentialAttributes = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
+// A reader lets others read and write meanwhile: a viewer or an indexer that has the file
+// open must not make Dovevar fail.
+constexpr DWORD kReadSharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// A replace held up by another program is tried again for about a second.
+constexpr int kReplaceTries = 10;
+constexpr DWORD kReplacePauseMs = 100;
+
+bool heldByAnother(const PortResult& result) {
+  return result.error.code == ERROR_SHARING_VIOLATION || result.error.code == ERROR_ACCESS_DENIED ||
+         result.error.code == ERROR_LOCK_VIOLATION;
+}
+
+PortResult moveOver(const wchar_t* temporary, const wchar_t* target) {
+  if (MoveFileExW(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return PortResult::success();
+  }
+  return PortResult::failure(lastSystemError());
+}
 
 class Handle {
  public:
@@ -61,7 +79,7 @@ LocalTime localLastWrite(const FILETIME& written) {
 FileSystem::ReadOutcome WinFileSystem::readFile(const std::u16string& path, bool createIfMissing,
                                                 std::string& bytes) {
   const std::wstring widePath = toWide(path);
-  Handle file(CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr,
+  Handle file(CreateFileW(widePath.c_str(), GENERIC_READ, kReadSharing, nullptr,
                           createIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, kSequentialAttributes,
                           nullptr));
   if (!file.valid()) {
@@ -93,8 +111,9 @@ PortResult WinFileSystem::replaceFile(const std::u16string& path, std::string_vi
   wchar_t temporary[MAX_PATH + 16] = {};
   if (GetTempFileNameW(folder.c_str(), L"dvv", 0, temporary) == 0) return PortResult::failure(lastSystemError());
   PortResult written = createWhole(temporary, bytes);
-  if (written && !MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    written = PortResult::failure(lastSystemError());
+  if (written) {
+    written = retryTransient([&] { return moveOver(temporary, target.c_str()); }, heldByAnother,
+                             [] { Sleep(kReplacePauseMs); }, kReplaceTries);
   }
   if (!written) DeleteFileW(temporary);
   return written;

@@ -18,15 +18,24 @@ std::vector<wchar_t> writableCommandLine(std::u16string_view text) {
 }
 
 // Starts the process with the caller's environment and current directory, no inherited
-// handles and a STARTUPINFOW with only its size set. The thread handle is closed at once;
-// the process handle is returned open.
-HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLine) {
+// handles and a STARTUPINFOW with only its size set. With a job, the process joins it
+// before it runs, so that every process it starts belongs to the job too; `joined` says
+// whether it did (a system that refuses a job inside Dovevar's own lets it run alone).
+// The thread handle is closed at once; the process handle is returned open.
+HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLine, HANDLE job = nullptr,
+                    bool* joined = nullptr) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(application, commandLine.data(), nullptr, nullptr, FALSE,
-                      NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+  const DWORD flags = NORMAL_PRIORITY_CLASS | (job != nullptr ? CREATE_SUSPENDED : 0);
+  if (!CreateProcessW(application, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr,
+                      &startup, &process)) {
     return nullptr;
+  }
+  if (job != nullptr) {
+    const bool inJob = AssignProcessToJobObject(job, process.hProcess) != FALSE;
+    if (joined != nullptr) *joined = inJob;
+    ResumeThread(process.hThread);
   }
   CloseHandle(process.hThread);
   return process.hProcess;
@@ -51,6 +60,17 @@ DWORD waitAnsweringSentMessages(HANDLE process, DWORD limitMs) {
   }
 }
 
+// After the job was ended: until none of its processes is left, or the time has passed.
+void waitUntilJobEmpty(HANDLE job, DWORD limitMs) {
+  const ULONGLONG start = GetTickCount64();
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+  while (QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting, sizeof(accounting),
+                                   nullptr) &&
+         accounting.ActiveProcesses > 0 && GetTickCount64() - start < limitMs) {
+    Sleep(10);
+  }
+}
+
 }  // namespace
 
 ProcessRun WinProcesses::startAndWait(const std::u16string& application,
@@ -61,18 +81,28 @@ ProcessRun WinProcesses::startAndWait(const std::u16string& application,
   if (application.empty()) return run;
   const std::wstring name = toWide(application);
   std::vector<wchar_t> line = writableCommandLine(commandLine);
-  const HANDLE process = startProcess(name.c_str(), line);
+  // The CAD application and whatever it starts share a job, so that ending a hung start
+  // ends them all and none of them keeps the Run script or the drawing open.
+  const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  bool inJob = false;
+  const HANDLE process = startProcess(name.c_str(), line, job, &inJob);
   if (process == nullptr) {
     run.error = lastSystemError();
+    if (job != nullptr) CloseHandle(job);
     return run;
   }
   run.started = true;
   const DWORD limit =
       timeLimitSeconds > 0 ? static_cast<DWORD>(timeLimitSeconds) * 1000u : INFINITE;
   if (waitAnsweringSentMessages(process, limit) == WAIT_TIMEOUT) {
-    // A hung CAD process would hold every later row: it is ended, and waited for so that
-    // it lets go of the drawing and the Run script before the next row starts.
-    TerminateProcess(process, 1);
+    // A hung CAD process would hold every later row: it is ended with all it started,
+    // and waited for so that it lets go of the drawing and the Run script first.
+    if (inJob) {
+      TerminateJobObject(job, 1);
+      waitUntilJobEmpty(job, 10000);
+    } else {
+      TerminateProcess(process, 1);
+    }
     WaitForSingleObject(process, 10000);
     run.timedOut = true;
   } else {
@@ -81,6 +111,7 @@ ProcessRun WinProcesses::startAndWait(const std::u16string& application,
     run.exitCode = code;
   }
   CloseHandle(process);
+  if (job != nullptr) CloseHandle(job);
   return run;
 }
 

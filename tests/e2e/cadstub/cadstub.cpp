@@ -8,7 +8,9 @@
 //   #end N exit C                   or #no-quit when the script never says quit
 // DOVEVAR_CAD_MODE tells it to misbehave, in words joined by commas: "fail" (exit 1
 // before running anything), "slow:<ms>" (take that long before ending), "hang" (never
-// end), "hang:<N>" (run N of the log never ends, the others behave).
+// end), "hang:<N>" (run N of the log never ends, the others behave), "hang-child:<N>" (as
+// hang:<N>, and a child process of its own holds the script open, as a CAD application's
+// helper might; the child is the stand-in again, started with DOVEVAR_CAD_CHILD=1).
 #include <windows.h>
 
 #include <cwctype>
@@ -117,7 +119,32 @@ bool runScript(const std::u16string& script, std::string& log) {
 
 }  // namespace
 
+// The child of "hang-child": holds the script open, sharing nothing, until it is ended.
+int holdScript(const std::wstring& scriptPath) {
+  const HANDLE held = CreateFileW(scriptPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  for (;;) Sleep(INFINITE);
+  CloseHandle(held);
+}
+
+void startScriptHolder() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring commandLine = GetCommandLineW();
+  SetEnvironmentVariableW(L"DOVEVAR_CAD_CHILD", L"1");
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION child = {};
+  if (CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+  }
+}
+
 int wmain() {
+  if (!environment(L"DOVEVAR_CAD_CHILD").empty()) {
+    std::wstring scriptPath;
+    return parseCommandLine(GetCommandLineW(), scriptPath) ? holdScript(scriptPath) : 2;
+  }
   const std::wstring logPath = environment(L"DOVEVAR_CAD_LOG");
   if (logPath.empty()) return 4;
   const int run = runsAlreadyLogged(logPath) + 1;
@@ -139,6 +166,8 @@ int wmain() {
     const std::wstring word = modes.substr(at, comma - at);
     if (word.rfind(L"hang:", 0) == 0) {
       if (std::wcstol(word.c_str() + 5, nullptr, 10) == run) mode = L"hang";
+    } else if (word.rfind(L"hang-child:", 0) == 0) {
+      if (std::wcstol(word.c_str() + 11, nullptr, 10) == run) mode = L"hang-child";
     } else if (mode.empty()) {
       mode = word;
     }
@@ -162,7 +191,8 @@ int wmain() {
   const int exitCode = quit ? 0 : 3;
   if (!quit) log += "#no-quit\n";
 
-  if (mode == L"hang") {
+  if (mode == L"hang" || mode == L"hang-child") {
+    if (mode == L"hang-child") startScriptHolder();
     appendToLog(logPath, log + "#hang\n");
     for (;;) Sleep(INFINITE);
   }

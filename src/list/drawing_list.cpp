@@ -144,6 +144,7 @@ std::int32_t drawingImageIndex(std::u16string_view fileName) {
 // Columns ------------------------------------------------------------------------------
 
 void DrawingList::rebuildColumns(const ScriptSet& current) {
+  ++revision_;
   columns_ = columnsOfSet(current);
   const int count = columnCount();
   for (Row& row : rows_) {
@@ -162,6 +163,7 @@ int DrawingList::placeRow(int position, Row&& row) {
     return -1;
   }
   const int index = std::min(position, rowCount());
+  ++revision_;
   rows_.insert(rows_.begin() + index, std::move(row));
   if (focused_row_ >= index) {
     ++focused_row_;
@@ -235,10 +237,12 @@ bool DrawingList::deleteRow(int row) {
   }
   first_selected_hint_ = std::min(first_selected_hint_, row);
   rows_.erase(rows_.begin() + row);
+  ++revision_;
   return true;
 }
 
 void DrawingList::deleteAllRows() {
+  ++revision_;
   rows_.clear();
   selected_count_ = 0;
   focused_row_ = -1;
@@ -262,6 +266,7 @@ int DrawingList::deleteSelectedRows() {
   }
   const int deleted = rowCount() - kept;
   rows_.erase(rows_.begin() + kept, rows_.end());
+  ++revision_;
   focused_row_ = focused;
   selected_count_ = 0;
   first_selected_hint_ = 0;
@@ -283,6 +288,7 @@ bool DrawingList::setCell(int row, int column, std::u16string_view text) {
   if (!hasRow(row) || column < 0 || column >= columnCount()) {
     return false;
   }
+  ++revision_;
   text = untilZero(text);
   std::u16string& cells = rows_[row].cells;
   std::u16string own_copy;
@@ -433,6 +439,7 @@ bool DrawingList::sortByColumn(int column) {
     sorted.push_back(std::move(rows_[order[i]]));
   }
   rows_.swap(sorted);
+  ++revision_;
   focused_row_ = focused;
   first_selected_hint_ = 0;
   return true;

@@ -50,6 +50,9 @@ class DrawingList {
   // Rows -----------------------------------------------------------------------------
 
   int rowCount() const { return static_cast<int>(rows_.size()); }
+  // Goes up with every change to the rows or their cells (not with the selection), so a
+  // copy of what is stored can tell whether it is still the list's.
+  std::uint64_t revision() const { return revision_; }
 
   // One drawing: each column item of the set's active run gives the cell of its column by
   // its display mode; columns of items after the end of the active run stay empty. The row
@@ -127,6 +130,7 @@ class DrawingList {
   std::vector<ListColumn> columns_;
   SortDirections directions_;
   std::vector<Row> rows_;
+  std::uint64_t revision_ = 0;
   int selected_count_ = 0;
   int focused_row_ = -1;
   // No row above this one is selected; lets the commands that take the first selected row

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fakes/fake_file_system.h"
+#include "list/autosave_timing.h"
 #include "fakes/scripted_messages.h"
 #include "fakes/scripted_ui.h"
 #include "store/settings_text.h"
@@ -247,6 +250,38 @@ TEST_F(ListCommands, ACancelledOrRefusedLoadEndsAtOnceWithTheListUntouched) {
   EXPECT_EQ(ui.boxes.size(), 1u);  // message 55 once, not twice
   EXPECT_EQ(rebuilds, 0);
   EXPECT_EQ(scriptSet, 2);
+}
+
+// The list is written a while after its last change, and only when it changed: the
+// selection is no change, and a burst of changes waits for its end.
+TEST(ListAutosave, WritesTwoSecondsAfterTheLastChangeOfRowsOrCells) {
+  DrawingList list;
+  list.rebuildColumns(setWithColumns(2));
+  AutosaveTiming timing;
+  timing.written(list.revision());
+  EXPECT_FALSE(timing.due(list.revision(), 10000)) << "as read at start-up";
+
+  list.insertRow(0, u"a.dwg", 1, 0);
+  list.selectRow(0);
+  EXPECT_FALSE(timing.due(list.revision(), 20000));
+  list.setCell(0, 1, u"C:\\p");
+  EXPECT_FALSE(timing.due(list.revision(), 21500));
+  EXPECT_FALSE(timing.due(list.revision(), 23400)) << "1.9 s after the last change";
+  EXPECT_TRUE(timing.due(list.revision(), 23500));
+  timing.written(list.revision());
+  EXPECT_FALSE(timing.due(list.revision(), 30000));
+
+  const std::uint64_t before = list.revision();
+  list.selectAll();
+  list.normaliseSelection();
+  EXPECT_EQ(list.revision(), before) << "the selection is not stored";
+  for (const auto& change : std::vector<std::function<void()>>{
+           [&] { list.sortByColumn(0); }, [&] { list.deleteSelectedRows(); }, [&] { list.deleteAllRows(); }}) {
+    const std::uint64_t was = list.revision();
+    change();
+    EXPECT_GT(list.revision(), was);
+  }
+  EXPECT_TRUE(timing.unwritten(list.revision()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/win/list_autosave.h"
 #include "collect/folder_select.h"
 #include "extras/extras_settings.h"
 #include "extras/run_recorder.h"
@@ -63,6 +64,7 @@ struct AppState {
   int throwOnCommand = 0;
 
   WinFileSystem files;
+  ListAutosave autosave{files};  // listview.ini between the start and the exit
   WinClock clock;
   WinSpooler spooler;
   WinProcesses processes;

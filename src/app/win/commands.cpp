@@ -126,8 +126,10 @@ bool MainCommands::checkRowsOfRun(const std::vector<int>& rows, CheckDialogMode 
   return goOn;
 }
 
-// The extras file is read again before every run, so that a change to it counts at once.
+// The extras file is read again before every run, so that a change to it counts at once;
+// the list is on disk before the CAD application starts.
 bool MainCommands::checkedBeforeRun(RowChoice choice) {
+  app_.autosave.writeNow(app_.list, app_.settings.scrpit_type);
   app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
   app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
   return checkBeforeRun(

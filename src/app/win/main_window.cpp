@@ -96,6 +96,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kRunTimerId) runTimerStep(*app);
       if (wParam == CellEditorView::kCommitTimerId) app->cellEditor.onCommitTimer(window, app->printers);
+      if (wParam == ListAutosave::kTimerId) {
+        app->autosave.tick(app->list, app->settings.scrpit_type, static_cast<std::int64_t>(GetTickCount64()));
+      }
       return 0;
     case WM_NOTIFY:
       return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));

@@ -101,12 +101,15 @@ void startUp(AppState& app) {
   readListFile(app.files, app.messages, automaticListPath(app), ListPass::kRows,
                app.settings.scrpit_type, app.list);
   app.listView.showRows();
+  app.autosave.begin(automaticListPath(app), app.list);
+  SetTimer(app.mainWindow, ListAutosave::kTimerId, ListAutosave::kTimerMs, nullptr);
 
   SetWindowTextW(app.mainWindow, toWide(windowTitle()).c_str());
   attachMenu(app);
 }
 
 void saveListAtExit(AppState& app) {
+  app.autosave.finish();
   writeListFile(app.files, app.messages, automaticListPath(app), app.list, app.settings.scrpit_type);
 }
 

@@ -685,6 +685,7 @@ class Runner {
         {L"expect-status", {2, &Runner::expectStatus}},
         {L"close", {0, &Runner::closeMainWindow}},
         {L"end-session", {0, &Runner::endSession}},
+        {L"end-task", {0, &Runner::endTask}},
         {L"expect-exit", {1, &Runner::expectExit}},
         {L"expect-file", {1, &Runner::expectFile}},
         {L"expect-no-file", {1, &Runner::expectFile}},
@@ -1089,6 +1090,16 @@ class Runner {
     }
     if (!SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)) {
       failure = L"the session-end notice was not answered";
+      return false;
+    }
+    target_.terminate();
+    return true;
+  }
+
+  // Task Manager's End task, or a crash: the process ends without a word to its windows.
+  bool endTask(const Words&, std::wstring& failure) {
+    if (!target_.running()) {
+      failure = L"no program to end";
       return false;
     }
     target_.terminate();

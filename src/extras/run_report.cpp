@@ -80,15 +80,19 @@ std::string reportLine(const ReportRow& row) {
 }
 
 void RunReport::add(const ReportRow& row) {
-  lines_.push_back(reportLine(row));
-  if (lines_.size() > kRunReportLineLimit) lines_.pop_front();
+  pending_.push_back(reportLine(row));
+  if (pending_.size() > kRunReportLineLimit) pending_.pop_front();
 }
 
-PortResult RunReport::load() {
+PortResult RunReport::flush() {
+  return files_.exclusively(path_, [this] { return readAndReplace(); });
+}
+
+PortResult RunReport::readAndReplace() {
   std::string bytes;
   const FileSystem::ReadOutcome read = files_.readFile(path_, false, bytes);
   if (read == FileSystem::ReadResult::kFailed) return PortResult::failure(read.error);
-  std::deque<std::string> old;
+  std::deque<std::string> lines;
   const std::string head = std::string(kByteOrderMark) + std::string(kRunReportHeader);
   // A file of another shape (saved over by a spreadsheet program, say) is not a report of
   // ours to continue: it is kept beside, and the report begins afresh.
@@ -99,26 +103,19 @@ PortResult RunReport::load() {
     for (std::size_t at = head.size(); at < bytes.size();) {
       std::size_t end = bytes.find("\r\n", at);
       if (end == std::string::npos) break;  // a cut last line is dropped
-      old.push_back(bytes.substr(at, end + 2 - at));
+      lines.push_back(bytes.substr(at, end + 2 - at));
       at = end + 2;
     }
   }
-  // The old lines go before the ones added since the run began.
-  for (auto line = lines_.begin(); line != lines_.end(); ++line) old.push_back(std::move(*line));
-  lines_ = std::move(old);
-  while (lines_.size() > kRunReportLineLimit) lines_.pop_front();
-  loaded_ = true;
-  return PortResult::success();
-}
-
-PortResult RunReport::flush() {
-  if (!loaded_) {
-    if (PortResult loaded = load(); !loaded) return loaded;
-  }
-  std::string bytes(kByteOrderMark);
-  bytes += kRunReportHeader;
-  for (const std::string& line : lines_) bytes += line;
-  return files_.replaceFile(path_, bytes);
+  // The lines in the file go before the ones added since the last flush.
+  for (const std::string& line : pending_) lines.push_back(line);
+  while (lines.size() > kRunReportLineLimit) lines.pop_front();
+  std::string replaced(kByteOrderMark);
+  replaced += kRunReportHeader;
+  for (const std::string& line : lines) replaced += line;
+  PortResult written = files_.replaceFile(path_, replaced);
+  if (written) pending_.clear();
+  return written;
 }
 
 }  // namespace dovevar

@@ -64,21 +64,22 @@ class RunReport {
 
   void add(const ReportRow& row);
 
-  // Writes the file whole: the lines already in it, then the new ones, the last 10,000 in
-  // all. A file that exists but cannot be read (another program holds it) is never
-  // replaced: false, and the new lines wait for the next flush. A file that is not a
-  // report is first kept aside.
+  // Writes the file whole: the lines in it now, then the new ones, the last 10,000 in
+  // all. The file is read again at every flush, with other processes kept out, so that
+  // a night run and a window in the same folder keep each other's lines. A file that
+  // exists but cannot be read (another program holds it) is never replaced: not done, and
+  // the new lines wait for the next flush. A file that is not a report is first kept
+  // aside.
   PortResult flush();
 
   const std::u16string& path() const { return path_; }
 
  private:
-  PortResult load();
+  PortResult readAndReplace();
 
   FileSystem& files_;
   std::u16string path_;
-  bool loaded_ = false;
-  std::deque<std::string> lines_;  // data lines, each with its CR LF
+  std::deque<std::string> pending_;  // lines not written yet, each with its CR LF
 };
 
 }  // namespace dovevar

@@ -116,6 +116,16 @@ bool Session::noteProblems(const std::vector<CheckProblem>& problems) {
 
 }  // namespace
 
+std::u16string nightRunScriptPath(std::u16string_view runScript) {
+  const std::size_t slash = runScript.rfind(u'\\');
+  const std::size_t dot = runScript.rfind(u'.');
+  const bool hasExtension = dot != std::u16string_view::npos && (slash == std::u16string_view::npos || dot > slash);
+  std::u16string path(runScript.substr(0, hasExtension ? dot : runScript.size()));
+  path += u".night";
+  if (hasExtension) path += runScript.substr(dot);
+  return path;
+}
+
 StartRequest parseStartArguments(const std::vector<std::u16string>& arguments) {
   StartRequest request;
   if (arguments.empty() || !equalIgnoringAsciiCase(arguments[0], u"/run")) return request;
@@ -146,6 +156,7 @@ int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, c
     session.messages.show(kMsgScriptSetFileNotRead);
     return session.fail(u"the Script set file could not be read");
   }
+  session.settings.temp_file = nightRunScriptPath(session.settings.temp_file);
   const std::u16string listPath = absoluteListPath(settingsFolder, request.listPath);
   if (!session.loadList(listPath)) return session.fail(u"the List file could not be loaded: " + listPath);
   if (session.list.rowCount() == 0) return session.fail(u"the List file has no rows: " + listPath);

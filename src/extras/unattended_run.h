@@ -39,6 +39,11 @@ struct UnattendedPorts {
   Clock& clock;
 };
 
+// The Run script of a night run: the window's `temp_file` with ".night" before its
+// extension ("atcprint.scr" gives "atcprint.night.scr"), so that a night run beside an
+// open window never writes over the window's script.
+std::u16string nightRunScriptPath(std::u16string_view runScript);
+
 // Runs the List file of the request in the settings folder and gives the exit code. A
 // relative List file path is taken in the settings folder. Dovevar.ini, listview.ini and
 // the Script set files are read, never written.

@@ -77,6 +77,13 @@ class FileSystem {
 
   // The kind of the drive whose root is `root` ("a:\" ... "z:\").
   virtual DriveType driveType(const std::u16string& root) = 0;
+
+  // Runs `step` while no other process runs a step under the same path: for a file that
+  // several processes read, change and replace (the run report of a window and of a night
+  // run). Where there are no other processes, the step simply runs.
+  virtual PortResult exclusively(const std::u16string& /*path*/, const std::function<PortResult()>& step) {
+    return step();
+  }
 };
 
 }  // namespace dovevar

@@ -203,6 +203,26 @@ ReportRow logRow(int n) {
   return row;
 }
 
+// A window and a night run in one folder write the same report: each keeps the other's
+// lines, whatever the order of their writes.
+TEST(RunReport, TwoWritersOfOneReportKeepEachOthersLines) {
+  FakeFileSystem files;
+  const std::u16string path = u"C:\\dv\\Dovevar-runs.csv";
+  RunReport window(files, path);
+  RunReport night(files, path);
+  window.add(logRow(1));
+  night.add(logRow(2));
+  ASSERT_TRUE(window.flush());
+  ASSERT_TRUE(night.flush());
+  window.add(logRow(3));
+  ASSERT_TRUE(window.flush());
+  const std::vector<std::string> lines = reportLines(files, path);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(lines[0].ends_with(",log,,1"));
+  EXPECT_TRUE(lines[1].ends_with(",log,,2"));
+  EXPECT_TRUE(lines[2].ends_with(",log,,3"));
+}
+
 TEST(RunReport, KeepsTheLastTenThousandLinesAndNeverReplacesAFileItCannotRead) {
   FakeFileSystem files;
   const std::u16string path = u"C:\\dv\\Dovevar-runs.csv";
@@ -435,6 +455,10 @@ TEST(UnattendedRun, RunsTheListAndExitsOneWhenARowDidNotStart) {
   NightRun night;
   EXPECT_EQ(night.run({u"/run", u"night.lst"}), kUnattendedDone);
   EXPECT_EQ(night.processes.runs().size(), 1u);
+  EXPECT_EQ(night.processes.runs()[0].commandLine, u" /b \"C:\\dv\\atcprint.night.scr\"")
+      << "a night run beside an open window keeps to a Run script of its own";
+  EXPECT_EQ(night.files.files.count(u"C:\\dv\\atcprint.scr"), 0u);
+  EXPECT_EQ(nightRunScriptPath(u"C:\\dv.x\\run"), u"C:\\dv.x\\run.night");
   const std::string whole = night.report();
   EXPECT_NE(whole.find("command line,3,C:\\p\\c.dwg"), std::string::npos) << whole;
 

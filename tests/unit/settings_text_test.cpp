@@ -4,6 +4,7 @@
 
 #include "platform/read_whole.h"
 #include "platform/retry.h"
+#include "store/path_key.h"
 
 #include "fakes/fake_file_system.h"
 #include "fakes/scripted_messages.h"
@@ -105,6 +106,14 @@ TEST(RetryTransient, TriesAgainOnlyWhatMayPassAndOnlySoOften) {
     EXPECT_EQ(attempts, c.attempts) << c.failuresBeforeSuccess;
     EXPECT_EQ(pauses, attempts - 1) << c.failuresBeforeSuccess;
   }
+}
+
+// One settings folder, one name for the objects that guard it, however it is written.
+TEST(PathKey, TheSameFolderInAnyLetterCaseGivesTheSameKey) {
+  EXPECT_EQ(pathKey(u"C:\\Plans\\Night"), pathKey(u"c:\\PLANS\\night\\"));
+  EXPECT_NE(pathKey(u"C:\\Plans\\Night"), pathKey(u"C:\\Plans\\Day"));
+  EXPECT_EQ(pathKey(u"C:\\Plans").size(), 16u);
+  EXPECT_EQ(pathKey(u"C:\\Plans").find_first_not_of(u"0123456789abcdef"), std::u16string::npos);
 }
 
 TEST(SettingsNumber, ConvertsLikeADecimalTextToIntegerAndClampsBeyond32Bits) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/win/list_autosave.h"
+#include "app/win/one_window_per_folder.h"
 #include "collect/folder_select.h"
 #include "extras/extras_settings.h"
 #include "extras/run_recorder.h"
@@ -32,6 +33,7 @@ namespace dovevar::win {
 
 struct AppState {
   HINSTANCE instance = nullptr;
+  const OneWindowPerFolder* oneWindow = nullptr;  // marks the main window as the folder's
   std::wstring windowTitle;  // string 40000 until start-up has finished
   std::wstring className;    // string 109
   HWND mainWindow = nullptr;

@@ -7,6 +7,7 @@
 
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
+#include "app/win/one_window_per_folder.h"
 #include "resource.h"
 #include "about/win/modeless_dialog.h"
 #include "app/win/startup.h"
@@ -50,7 +51,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (request.kind == dovevar::StartRequest::Kind::kBadArguments) return dovevar::kUnattendedBadArguments;
   if (request.kind == dovevar::StartRequest::Kind::kUnattended) return runFromCommandLine(request);
 
+  dovevar::win::OneWindowPerFolder oneWindow(dovevar::win::currentDirectory());
+  if (oneWindow.alreadyOpen()) return 0;
+
   dovevar::win::AppState app;
+  app.oneWindow = &oneWindow;
   app.instance = instance;
   app.windowTitle = loadString(instance, IDS_APP_TITLE);
   app.className = loadString(instance, IDS_CLASS_NAME);
@@ -59,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!dovevar::win::registerMainWindowClass(app)) return kWindowNotMade;
   HWND window = dovevar::win::createMainWindow(app);
   if (window == nullptr) return kWindowNotMade;
+  oneWindow.mark(window);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 

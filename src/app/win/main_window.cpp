@@ -110,6 +110,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != FALSE) saveAtSessionEnd(*app);
       return 0;
     case WM_DESTROY:
+      if (app->oneWindow != nullptr) app->oneWindow->unmark(window);
       saveListAtExit(*app);
       PostQuitMessage(0);
       return 0;

@@ -5,6 +5,7 @@
 #include "platform/read_whole.h"
 #include "platform/retry.h"
 #include "platform/win/wide.h"
+#include "store/path_key.h"
 #include "platform/win/win_system_error.h"
 
 namespace dovevar::win {
@@ -134,6 +135,21 @@ bool WinFileSystem::listFolder(const std::u16string& pattern, const FolderVisito
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return true;
+}
+
+PortResult WinFileSystem::exclusively(const std::u16string& path, const std::function<PortResult()>& step) {
+  const std::wstring name = L"Local\\Dovevar.file." + toWide(pathKey(path));
+  const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+  if (mutex == nullptr) return step();
+  const DWORD waited = WaitForSingleObject(mutex, 5000);
+  if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+    CloseHandle(mutex);
+    return PortResult::failure(systemError(ERROR_TIMEOUT));
+  }
+  PortResult result = step();
+  ReleaseMutex(mutex);
+  CloseHandle(mutex);
+  return result;
 }
 
 DriveType WinFileSystem::driveType(const std::u16string& root) {

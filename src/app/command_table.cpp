@@ -63,6 +63,8 @@ constexpr std::array kCommands = {
     Command{37870, kPrinters, kCheckList, kRefreshNothing},
     Command{37871, kNone, kOpenRunReport, kRefreshNothing},
     Command{37872, kNone, kExtrasSettingsDialog, kRefreshNothing},
+    Command{kStopRunCommandId, kNone, kStopRun, kRefreshNothing},
+    Command{37874, kNone, kSelectFailedRows, kRows},
     // The toolbar, buttons 330 to 346.
     Command{330, Check::kCountRows, kFolderSelectDialog, kRows | kRefreshStatus},
     Command{331, kNone, kCollectTreeDwg, kRows | kRefreshStatus},
@@ -91,6 +93,24 @@ const Command* findCommand(int id) {
   const auto found = std::find_if(kCommands.begin(), kCommands.end(),
                                   [id](const Command& command) { return command.id == id; });
   return found == kCommands.end() ? nullptr : &*found;
+}
+
+bool allowedDuringRun(Operation operation) {
+  switch (operation) {
+    case kExit:  // asks first
+    case kStopRun:
+    case kOpenManual:
+    case kAboutWindow:
+    case kVersionDialog:
+    case kFamilyWindow:
+    case kShowRunScript:
+    case kOpenRunReport:
+    case kSelectAll:
+    case kSelectNone:
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool dispatchCommand(int id, CommandHost& host) {

@@ -58,6 +58,8 @@ enum class Operation {
   kCheckList,
   kOpenRunReport,
   kExtrasSettingsDialog,
+  kStopRun,
+  kSelectFailedRows,
 };
 
 enum class Check {
@@ -106,6 +108,14 @@ class CommandHost {
   virtual void replaceMenu() = 0;
   virtual void repaint() = 0;
 };
+
+// While a run goes on, only what neither changes the list, the Script set or the settings
+// nor starts another run may be carried out: these are not greyed then, all else is. The
+// selection may change (a timer run follows it).
+bool allowedDuringRun(Operation operation);
+
+// The id of the command that stops a run; Esc gives it while a run goes on.
+inline constexpr int kStopRunCommandId = 37873;
 
 // Check, operation, refreshes. Gives false for an id that is not in the table.
 bool dispatchCommand(int id, CommandHost& host);

@@ -18,6 +18,7 @@ inline constexpr int kMaxWatchdogSeconds = 86400;
 struct ExtrasSettings {
   bool checkBeforeRun = false;  // "check_before_run=1": the whole-list and per-row runs check first
   int watchdogSeconds = 0;      // "watchdog_seconds=N": a per-row step's time limit; 0 waits forever
+  int cadAtOnce = 1;            // "cad_at_once=N": CAD processes of the per-row runs at once, 1 to 8
 
   bool operator==(const ExtrasSettings&) const = default;
 };
@@ -25,6 +26,9 @@ struct ExtrasSettings {
 // A time limit as typed or stored: a whole number of seconds from 1 to one day; any
 // other text gives 0, no limit.
 int watchdogSecondsFromText(std::u16string_view text);
+
+// A count of CAD processes as typed or stored: 1 to 8; any other text gives 1.
+int cadAtOnceFromText(std::u16string_view text);
 
 // The settings in a file's bytes. Text without the byte-order mark reads as all off; a
 // value that is not a number in range leaves its option off.
@@ -34,7 +38,8 @@ ExtrasSettings parseExtrasSettings(std::string_view bytes);
 // Nothing is shown to the user.
 ExtrasSettings readExtrasSettings(FileSystem& files, std::u16string_view folder);
 
-// Writes the file whole, keeping the old one when that fails (message 18).
+// Writes the file whole, keeping the old one when that fails (message 18). The count of
+// CAD processes is written only when it is not 1, so that files without it stay as they were.
 bool writeExtrasSettings(FileSystem& files, Messages& messages, std::u16string_view folder,
                          const ExtrasSettings& settings);
 

@@ -38,6 +38,15 @@ enum class ExtrasText : int {
   kOk,
   kUnexpectedFailure,
   kPickNotTaken,
+  kRowsAtOnce,          // {0} done, {1} running, {2} left, {3} (elapsed), about {4} left
+  kRowsAtOnceStarting,  // the same before the first row has ended: {0} done, {1} running, {2} left
+  kStoppedSummary,      // stopped: {0} done, {1} not done
+  kStopping,            // the status while the starts that run end
+  kStopNowQuestion,     // end the running CAD application now?
+  kCloseDuringRun,      // a run is going on: stop it and close?
+  kNoFailedRows,        // the last run had no failed row
+  kFailedRowsSelected,  // {0} rows selected of the last run
+  kSettingsCadAtOnce,
   kCount
 };
 

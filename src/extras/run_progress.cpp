@@ -46,4 +46,18 @@ std::u16string summaryLine(int language, int done, int failed) {
   return fillText(extrasText(language, ExtrasText::kSummary), {count(done), count(failed)});
 }
 
+std::u16string stoppedLine(int language, int done, int notDone) {
+  return fillText(extrasText(language, ExtrasText::kStoppedSummary), {count(done), count(notDone)});
+}
+
+std::u16string rowsAtOnceLine(int language, int done, int running, int left, std::int64_t elapsedMilliseconds,
+                              std::int64_t remainingMilliseconds) {
+  if (remainingMilliseconds < 0) {
+    return fillText(extrasText(language, ExtrasText::kRowsAtOnceStarting), {count(done), count(running), count(left)});
+  }
+  return fillText(extrasText(language, ExtrasText::kRowsAtOnce),
+                  {count(done), count(running), count(left), durationText(elapsedMilliseconds),
+                   durationText(remainingMilliseconds)});
+}
+
 }  // namespace dovevar

@@ -26,4 +26,13 @@ std::u16string wholeListLine(int language, int rows);
 // "4 done, 1 failed".
 std::u16string summaryLine(int language, int done, int failed);
 
+// "Stopped: 3 done, 7 not done".
+std::u16string stoppedLine(int language, int done, int notDone);
+
+// With several CAD processes at once: "12 done, 4 running, 24 left, 3:10, about 9:30 left"
+// (the time taken, then the estimate); before any row has ended (`remainingMilliseconds`
+// -1) only "0 done, 4 running, 36 left".
+std::u16string rowsAtOnceLine(int language, int done, int running, int left, std::int64_t elapsedMilliseconds,
+                              std::int64_t remainingMilliseconds);
+
 }  // namespace dovevar

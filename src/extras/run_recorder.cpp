@@ -1,11 +1,14 @@
 #include "extras/run_recorder.h"
 
+#include <algorithm>
+
 #include "extras/run_progress.h"
 
 namespace dovevar {
 namespace {
 
 RowOutcome outcomeOf(const ProcessRun& run) {
+  if (run.stopped) return RowOutcome::kStopped;
   if (!run.started) return RowOutcome::kNotStarted;
   return run.timedOut ? RowOutcome::kTimedOut : RowOutcome::kStarted;
 }
@@ -28,27 +31,33 @@ void RunRecorder::show(std::u16string_view text) {
   if (status_) status_(text);
 }
 
-void RunRecorder::runBegins(RunKind kind, int total) {
+void RunRecorder::runBegins(RunKind kind, int total, int atOnce) {
   // A timer run started again while it runs begins a run of its own.
-  if (running_) runEnds();
+  if (running_) runEnds(false);
   running_ = true;
   kind_ = kind;
   runStart_ = clock_.now();
   runStartMs_ = clock_.milliseconds();
   total_ = total;
+  atOnce_ = atOnce;
   ended_ = 0;
   failed_ = 0;
-  row_ = -1;
+  runningRows_.clear();
   if (kind == RunKind::kWholeList) show(wholeListLine(language_, total));
 }
 
 void RunRecorder::rowBegins(int row, int ordinal, std::u16string_view drawing, std::u16string_view fileName) {
-  row_ = row;
-  drawing_ = drawing;
-  rowStart_ = clock_.now();
-  rowStartMs_ = clock_.milliseconds();
-  const std::int64_t elapsed = rowStartMs_ - runStartMs_;
+  runningRows_.push_back({row, std::u16string(drawing), clock_.now(), clock_.milliseconds()});
+  if (atOnce_ > 1) return showRowsAtOnce();
+  const std::int64_t elapsed = runningRows_.back().startMs - runStartMs_;
   show(progressLine(language_, ordinal, total_, fileName, elapsed, remainingEstimate(elapsed, ended_, total_)));
+}
+
+void RunRecorder::showRowsAtOnce() {
+  const int running = static_cast<int>(runningRows_.size());
+  const std::int64_t elapsed = clock_.milliseconds() - runStartMs_;
+  show(rowsAtOnceLine(language_, ended_, running, total_ - ended_ - running, elapsed,
+                      remainingEstimate(elapsed, ended_, total_)));
 }
 
 void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
@@ -72,9 +81,15 @@ void RunRecorder::record(int row, std::u16string_view drawing, RowOutcome outcom
   if (outcome != RowOutcome::kStarted) ++failedStarts_;
 }
 
-void RunRecorder::rowEnds(const ProcessRun& run) {
-  record(row_, drawing_, outcomeOf(run), run, rowStart_, rowStartMs_);
+void RunRecorder::rowEnds(int row, const ProcessRun& run) {
+  const auto found = std::find_if(runningRows_.begin(), runningRows_.end(),
+                                  [row](const Running& running) { return running.row == row; });
+  if (found == runningRows_.end()) return;
+  const Running ended = *found;
+  runningRows_.erase(found);
+  record(ended.row, ended.drawing, outcomeOf(run), run, ended.start, ended.startMs);
   flush();
+  if (atOnce_ > 1) showRowsAtOnce();
 }
 
 void RunRecorder::rowNotRun(int row, std::u16string_view drawing, bool runEnded, std::u16string_view reason) {
@@ -89,11 +104,12 @@ void RunRecorder::wholeListRan(const std::vector<int>& rows, const std::vector<s
   }
 }
 
-void RunRecorder::runEnds() {
+void RunRecorder::runEnds(bool stopped) {
   if (!running_) return;
   running_ = false;
   flush();
-  show(summaryLine(language_, ended_ - failed_, failed_));
+  const int done = ended_ - failed_;
+  show(stopped ? stoppedLine(language_, done, total_ - done) : summaryLine(language_, done, failed_));
 }
 
 void RunRecorder::log(std::u16string_view note) {

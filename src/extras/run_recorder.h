@@ -27,13 +27,13 @@ class RunRecorder : public RunObserver {
   // An unattended run: its rows' kind says so.
   void setUnattended(bool unattended) { unattended_ = unattended; }
 
-  void runBegins(RunKind kind, int total) override;
+  void runBegins(RunKind kind, int total, int atOnce) override;
   void rowBegins(int row, int ordinal, std::u16string_view drawing, std::u16string_view fileName) override;
-  void rowEnds(const ProcessRun& run) override;
+  void rowEnds(int row, const ProcessRun& run) override;
   void rowNotRun(int row, std::u16string_view drawing, bool runEnded, std::u16string_view reason) override;
   void wholeListRan(const std::vector<int>& rows, const std::vector<std::u16string>& drawings,
                     const ProcessRun& run) override;
-  void runEnds() override;
+  void runEnds(bool stopped) override;
 
   // A log line of the current run (or of none yet), written at the next flush.
   void log(std::u16string_view note);
@@ -53,6 +53,8 @@ class RunRecorder : public RunObserver {
   void record(int row, std::u16string_view drawing, RowOutcome outcome, const ProcessRun& run,
               const LocalTime& start, std::int64_t startMs, std::u16string_view note = {});
   void show(std::u16string_view text);
+  // With several CAD processes: the rows done, running and left, and the estimate.
+  void showRowsAtOnce();
 
   RunReport& report_;
   Clock& clock_;
@@ -65,13 +67,17 @@ class RunRecorder : public RunObserver {
   LocalTime runStart_;
   std::int64_t runStartMs_ = 0;
   int total_ = 0;
+  int atOnce_ = 1;
   int ended_ = 0;
   int failed_ = 0;
-  // The row that began last.
-  int row_ = -1;
-  std::u16string drawing_;
-  LocalTime rowStart_;
-  std::int64_t rowStartMs_ = 0;
+  // The rows whose CAD application runs.
+  struct Running {
+    int row = -1;
+    std::u16string drawing;
+    LocalTime start;
+    std::int64_t startMs = 0;
+  };
+  std::vector<Running> runningRows_;
 
   int rows_ = 0;          // rows recorded since the recorder was made
   int failedStarts_ = 0;  // of them, rows that did not run to their end

@@ -1,7 +1,9 @@
 #include "extras/run_report.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "store/settings_text.h"
 #include "store/text_codec.h"
 
 namespace dovevar {
@@ -30,12 +32,26 @@ std::string number(std::int64_t value) { return std::to_string(value); }
 
 }  // namespace
 
-std::u16string keptAsidePath(const std::u16string& path) {
-  const std::size_t dot = path.rfind(u'.');
-  const std::size_t slash = path.rfind(u'\\');
-  if (dot == std::u16string::npos || (slash != std::u16string::npos && dot < slash)) return path + u".old";
-  return path.substr(0, dot) + u".old" + path.substr(dot);
+std::vector<std::string> reportFields(std::string_view line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    const char c = line[at];
+    if (quoted && c == '"' && at + 1 < line.size() && line[at + 1] == '"') {
+      fields.back() += '"';
+      ++at;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      fields.emplace_back();
+    } else if (c != '\r' && c != '\n') {
+      fields.back() += c;
+    }
+  }
+  return fields;
 }
+
+std::u16string keptAsidePath(const std::u16string& path) { return taggedFilePath(path, u"old"); }
 
 std::string_view outcomeWord(RowOutcome outcome) {
   switch (outcome) {
@@ -47,6 +63,8 @@ std::string_view outcomeWord(RowOutcome outcome) {
       return "did not start";
     case RowOutcome::kSkipped:
       return "skipped";
+    case RowOutcome::kStopped:
+      return "stopped";
     case RowOutcome::kLog:
       return "log";
   }

@@ -9,6 +9,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
@@ -25,10 +26,11 @@ enum class RowOutcome {
   kTimedOut,    // it passed the watchdog's time limit and was ended
   kNotStarted,  // no CAD application ran on the row: its script or the start failed
   kSkipped,     // the run ended before it came to the row
+  kStopped,     // the user stopped the run and its CAD application was ended
   kLog,         // not a row: the note says what happened
 };
 
-// "started", "timed out", "did not start", "skipped", "log".
+// "started", "timed out", "did not start", "skipped", "stopped", "log".
 std::string_view outcomeWord(RowOutcome outcome);
 
 // A failed row keeps a run's summary and an unattended run's exit code from being clean.
@@ -54,6 +56,10 @@ std::string reportTimeText(const LocalTime& time);
 // end is quoted; line ends become blanks; a text that a spreadsheet would take for a
 // formula (=, +, -, @ first) gets an apostrophe before it.
 std::string reportLine(const ReportRow& row);
+
+// The fields of one line of the file as a spreadsheet reads them: quoted fields lose
+// their quotes, doubled quotes inside them become one.
+std::vector<std::string> reportFields(std::string_view line);
 
 // Where a file of another shape under the report's name is kept: "Dovevar-runs.old.csv".
 std::u16string keptAsidePath(const std::u16string& path);

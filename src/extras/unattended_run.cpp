@@ -1,5 +1,7 @@
 #include "extras/unattended_run.h"
 
+#include <algorithm>
+
 #include "extras/extras_settings.h"
 #include "extras/list_check.h"
 #include "extras/run_recorder.h"
@@ -116,23 +118,35 @@ bool Session::noteProblems(const std::vector<CheckProblem>& problems) {
 
 }  // namespace
 
-std::u16string nightRunScriptPath(std::u16string_view runScript) {
-  const std::size_t slash = runScript.rfind(u'\\');
-  const std::size_t dot = runScript.rfind(u'.');
-  const bool hasExtension = dot != std::u16string_view::npos && (slash == std::u16string_view::npos || dot > slash);
-  std::u16string path(runScript.substr(0, hasExtension ? dot : runScript.size()));
-  path += u".night";
-  if (hasExtension) path += runScript.substr(dot);
-  return path;
+std::u16string nightRunScriptPath(std::u16string_view runScript) { return taggedFilePath(runScript, u"night"); }
+
+// "K/N" with 1 <= K <= N: K and N; else nothing.
+bool parsePart(std::u16string_view text, StartRequest& request) {
+  const std::size_t slash = text.find(u'/');
+  if (slash == std::u16string_view::npos) return false;
+  const auto digits = [](std::u16string_view part) {
+    return !part.empty() && part.size() <= 4 &&
+           std::all_of(part.begin(), part.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+  };
+  if (!digits(text.substr(0, slash)) || !digits(text.substr(slash + 1))) return false;
+  request.part = settingsNumber(text.substr(0, slash));
+  request.parts = settingsNumber(text.substr(slash + 1));
+  return request.part >= 1 && request.part <= request.parts;
 }
 
 StartRequest parseStartArguments(const std::vector<std::u16string>& arguments) {
   StartRequest request;
+  if (arguments.size() == 1 && equalIgnoringAsciiCase(arguments[0], u"/stop")) {
+    request.kind = StartRequest::Kind::kStop;
+    return request;
+  }
   if (arguments.empty() || !equalIgnoringAsciiCase(arguments[0], u"/run")) return request;
   request.kind = StartRequest::Kind::kBadArguments;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     if (equalIgnoringAsciiCase(arguments[i], u"/perrow") && !request.perRow) {
       request.perRow = true;
+    } else if (equalIgnoringAsciiCase(arguments[i], u"/part") && request.part == 0) {
+      if (i + 1 == arguments.size() || !parsePart(arguments[++i], request)) return request;
     } else if (request.listPath.empty() && !arguments[i].empty() && arguments[i][0] != u'/') {
       request.listPath = arguments[i];
     } else {
@@ -141,6 +155,12 @@ StartRequest parseStartArguments(const std::vector<std::u16string>& arguments) {
   }
   if (!request.listPath.empty()) request.kind = StartRequest::Kind::kUnattended;
   return request;
+}
+
+std::vector<int> rowsOfPart(int rowCount, int part, int parts) {
+  std::vector<int> rows;
+  for (int row = part - 1; part >= 1 && parts >= part && row < rowCount; row += parts) rows.push_back(row);
+  return rows;
 }
 
 int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, const StartRequest& request) {
@@ -166,16 +186,27 @@ int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, c
   checkBeforeRun(extras, set, session.list, RowChoice::kAll, [&session] { return session.checkSources(); },
                  [&session](const std::vector<CheckProblem>& problems, int) { return session.noteProblems(problems); });
 
-  BatchRunner runner(ports.files, ports.processes, session.messages, session.settings);
+  // A part is the rows of the run, as a selection is on screen.
+  if (request.part > 0) {
+    for (const int row : rowsOfPart(session.list.rowCount(), request.part, request.parts)) {
+      session.list.selectRow(row);
+    }
+  }
+  BatchRunner runner(ports.files, ports.processes, ports.clock, session.messages, session.settings);
   runner.setObserver(&session.recorder);
   if (request.perRow) {
     // The timer run's steps one after another: a row whose script cannot be written is
-    // passed over and the run goes on, as it does on screen.
+    // passed over and the run goes on, as it does on screen. A row of another part is
+    // passed over without the pause.
     runner.setTimeLimit(extras.watchdogSeconds);
-    runner.startTimerRun(session.list);
-    while (runner.timerTick(set, session.list)) ports.processes.pause(kRunTimerIntervalMs);
+    runner.setCadAtOnce(extras.cadAtOnce);
+    if (runner.startTimerRun(session.list)) {
+      while (runner.timerTick(set, session.list)) {
+        if (!runner.timerPassedOverRow()) runner.pause(kRunTimerIntervalMs);
+      }
+    }
   } else {
-    runner.runWholeList(set, session.list, RowChoice::kAll);
+    runner.runWholeList(set, session.list, request.part > 0 ? RowChoice::kSelected : RowChoice::kAll);
   }
   const bool written = session.recorder.flush();
   return written && session.recorder.everyRowStarted() ? kUnattendedDone : kUnattendedFailed;

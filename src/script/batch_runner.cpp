@@ -35,27 +35,52 @@ std::u16string progressText(int ordinal, int total, std::u16string_view fileName
   return text;
 }
 
+std::u16string BatchRunner::scriptPath(int worker) const {
+  if (cad_at_once_ <= 1) return settings_.temp_file;
+  return taggedFilePath(settings_.temp_file, decimalText(worker + 1));
+}
+
+std::u16string BatchRunner::endDrawing(int worker) const {
+  if (cad_at_once_ <= 1 || settings_.end_file_dwg.empty()) return settings_.end_file_dwg;
+  const std::u16string& script = settings_.temp_file;
+  const std::u16string& end = settings_.end_file_dwg;
+  const std::size_t scriptSlash = script.rfind(u'\\');
+  const std::size_t endSlash = end.rfind(u'\\');
+  const std::u16string folder = scriptSlash == std::u16string::npos ? u"" : script.substr(0, scriptSlash + 1);
+  const std::u16string name = endSlash == std::u16string::npos ? end : end.substr(endSlash + 1);
+  return folder + taggedFilePath(name, decimalText(worker + 1));
+}
+
+// Checked for the longest of the workers' scripts, the one of the last worker.
 bool BatchRunner::commandLineFits() {
-  if (fitsCadCommandLine(settings_.temp_file)) return true;
+  if (fitsCadCommandLine(scriptPath(std::max(cad_at_once_, 1) - 1))) return true;
   messages_.show(kMsgRunScriptPathTooLong);
   return false;
 }
 
-ProcessRun BatchRunner::runCadApplication(int timeLimitSeconds) {
-  if (!commandLineFits()) return {};
-  const ProcessRun run =
-      processes_.startAndWait(settings_.autocad_file, cadCommandLine(settings_.temp_file), timeLimitSeconds);
-  if (!run.started) messages_.showFailure(kMsgCadNotStarted, run.error);
-  return run;
+// Every CAD process closes its drawing by opening the end drawing; several must not open
+// one file, so each gets a copy of its own. A missing end drawing is opened by none.
+bool BatchRunner::beginWorkers(int count) {
+  workers_.begin(count, time_limit_seconds_, observer_);
+  if (count <= 1 || settings_.end_file_dwg.empty() || !files_.exists(settings_.end_file_dwg)) return true;
+  std::string bytes;
+  const FileSystem::ReadOutcome read = files_.readFile(settings_.end_file_dwg, false, bytes);
+  SystemError error = read.error;
+  for (int worker = 0; worker < count && read == FileSystem::ReadResult::kRead; ++worker) {
+    const PortResult copied = files_.replaceFile(endDrawing(worker), bytes);
+    if (!copied) {
+      error = copied.error;
+      break;
+    }
+    if (worker == count - 1) return true;
+  }
+  messages_.showFailure(kMsgRunScriptNotCreated, error);
+  return false;
 }
 
-bool BatchRunner::runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal) {
-  if (observer_ != nullptr) {
-    observer_->rowBegins(row, ordinal, drawingPathOfRow(set, list, row), fileNameOfRow(set, list, row));
-  }
-  const ProcessRun run = runCadApplication(time_limit_seconds_);
-  if (observer_ != nullptr) observer_->rowEnds(run);
-  return run.started;
+bool BatchRunner::runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal, int worker) {
+  return workers_.start(worker, settings_.autocad_file, cadCommandLine(scriptPath(worker)), row, ordinal,
+                        drawingPathOfRow(set, list, row), fileNameOfRow(set, list, row));
 }
 
 void BatchRunner::rowNotRun(const ScriptSet& set, const DrawingList& list, int row, bool runEnded,
@@ -65,41 +90,36 @@ void BatchRunner::rowNotRun(const ScriptSet& set, const DrawingList& list, int r
   }
 }
 
-// A run that ended early leaves the rest of its rows: the ones still selected below, or
-// every row below.
-void BatchRunner::skipRowsAfter(const ScriptSet& set, const DrawingList& list, int row, bool selectedMode,
-                                int count) {
-  for (int next = selectedMode ? list.nextSelectedRow(row) : row + 1; next >= 0 && next < count;
-       next = selectedMode ? list.nextSelectedRow(next) : next + 1) {
-    rowNotRun(set, list, next, true);
-  }
-}
-
 void BatchRunner::runEnds() {
-  if (observer_ != nullptr) observer_->runEnds();
+  if (observer_ != nullptr) observer_->runEnds(workers_.stopAsked());
 }
 
 bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice) {
   // Checked before the script is written, so that no selection is used up for nothing;
   // an empty list is told first, by the writer.
-  if (list.rowCount() > 0 && !commandLineFits()) return false;
-  const std::vector<int> rows = rowsOfRun(list, choice);
-  if (rows.empty() || observer_ == nullptr) {
-    // Nothing to tell: the writer refuses an empty list or an empty selection itself.
-    return writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
-                                settings_.end_file_dwg) == ScriptOutcome::kWritten &&
-           runCadApplication().started;
+  if (list.rowCount() > 0 && !fitsCadCommandLine(settings_.temp_file)) {
+    messages_.show(kMsgRunScriptPathTooLong);
+    return false;
   }
+  const std::vector<int> rows = rowsOfRun(list, choice);
   std::vector<std::u16string> drawings;
   for (const int row : rows) drawings.push_back(drawingPathOfRow(set, list, row));
-  observer_->runBegins(RunKind::kWholeList, static_cast<int>(rows.size()));
+  // Nothing to tell of no rows: the writer refuses an empty list or selection itself.
+  const bool told = !rows.empty() && observer_ != nullptr;
+  if (told) observer_->runBegins(RunKind::kWholeList, static_cast<int>(rows.size()), 1);
+  running_ = true;
+  kind_ = RunKind::kWholeList;
   ProcessRun run;
   if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
                            settings_.end_file_dwg) == ScriptOutcome::kWritten) {
-    run = runCadApplication();
+    workers_.begin(1, 0, nullptr);
+    run = workers_.runAlone(settings_.autocad_file, cadCommandLine(settings_.temp_file));
   }
-  observer_->wholeListRan(rows, drawings, run);
-  observer_->runEnds();
+  running_ = false;
+  if (told) {
+    observer_->wholeListRan(rows, drawings, run);
+    observer_->runEnds(workers_.stopAsked());
+  }
   return run.started;
 }
 
@@ -109,36 +129,49 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
     messages_.show(kMsgListIsEmpty);
     return;
   }
-  if (!commandLineFits()) return;
+  if (!commandLineFits() || !beginWorkers(cad_at_once_)) return;
+  // The rows are taken when the run starts: the selection the user changes meanwhile
+  // changes nothing of it. Each selected row is deselected once its script is written.
   const bool selectedMode = list.nextSelectedRow(-1) >= 0;
-  const int total = selectedMode ? list.selectedCount() : count;
-  if (observer_ != nullptr) observer_->runBegins(RunKind::kPerRowCommand, total);
-  for (int taken = 0;; ++taken) {
-    const int row = selectedMode ? list.nextSelectedRow(-1) : taken;
-    if (selectedMode ? row < 0 : row >= count) break;
+  const std::vector<int> rows = rowsOfRun(list, RowChoice::kSelectedOrAll);
+  const int total = static_cast<int>(rows.size());
+  if (observer_ != nullptr) observer_->runBegins(RunKind::kPerRowCommand, total, workers_.count());
+  running_ = true;
+  kind_ = RunKind::kPerRowCommand;
+  int taken = 0;
+  for (; taken < total && !workers_.stopAsked(); ++taken) {
+    const int row = rows[static_cast<std::size_t>(taken)];
+    const int worker = workers_.idleWorker();
     SystemError writeError;
-    if (writePerRowScript(files_, messages_, set, list, row, selectedMode, settings_.temp_file,
-                          settings_.end_file_dwg, &writeError) != ScriptOutcome::kWritten) {
+    if (writePerRowScript(files_, messages_, set, list, row, selectedMode, scriptPath(worker), endDrawing(worker),
+                          &writeError) != ScriptOutcome::kWritten) {
       rowNotRun(set, list, row, false, writeError.reason);
-      skipRowsAfter(set, list, row, selectedMode, count);
+      ++taken;
       break;
     }
-    if (!runRow(set, list, row, taken + 1)) {
-      skipRowsAfter(set, list, row, selectedMode, count);
+    if (!runRow(set, list, row, taken + 1, worker)) {
+      ++taken;
       break;
     }
-    processes_.pause(kPauseBetweenRowsMs);
+    workers_.waitUntilOneIsIdle();
+    workers_.pause(kPauseBetweenRowsMs);
   }
+  workers_.waitUntilAllHaveEnded();
+  // A run that ended early leaves the rest of its rows.
+  for (; taken < total; ++taken) rowNotRun(set, list, rows[static_cast<std::size_t>(taken)], true);
+  running_ = false;
   runEnds();
 }
 
-void BatchRunner::startTimerRun(const DrawingList& list) {
+bool BatchRunner::startTimerRun(const DrawingList& list) {
+  if (!beginWorkers(cad_at_once_)) return false;
   timer_running_ = true;
   timer_row_ = 0;
   timer_row_count_ = list.rowCount();
   timer_selected_mode_ = list.nextSelectedRow(-1) >= 0;
   timer_selection_used_up_ = false;
-  if (observer_ != nullptr) observer_->runBegins(RunKind::kTimer, timer_row_count_);
+  if (observer_ != nullptr) observer_->runBegins(RunKind::kTimer, timer_row_count_, workers_.count());
+  return true;
 }
 
 StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
@@ -148,16 +181,16 @@ StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
     return StepResult::kListEmpty;
   }
   const int firstSelected = list.nextSelectedRow(-1);
-  if (firstSelected >= 0 && firstSelected != row) return StepResult::kSkipped;
-  // A run of the selected rows that has run the last of them leaves the rows below alone.
-  if (firstSelected < 0 && timer_selection_used_up_) return StepResult::kSkipped;
-  // A row deleted since the run started has no drawing to run.
-  if (row >= list.rowCount()) return StepResult::kSkipped;
+  // A run of the selected rows that has run the last of them leaves the rows below alone;
+  // a row deleted since the run started has no drawing to run.
+  timer_passed_over_ = (firstSelected >= 0 && firstSelected != row) ||
+                       (firstSelected < 0 && timer_selection_used_up_) || row >= list.rowCount();
+  if (timer_passed_over_) return StepResult::kSkipped;
   if (!commandLineFits()) return StepResult::kStopped;
   SystemError writeError;
-  const ScriptOutcome outcome =
-      writePerRowScript(files_, messages_, set, list, row, firstSelected == row,
-                        settings_.temp_file, settings_.end_file_dwg, &writeError);
+  const int worker = std::max(workers_.idleWorker(), 0);
+  const ScriptOutcome outcome = writePerRowScript(files_, messages_, set, list, row, firstSelected == row,
+                                                  scriptPath(worker), endDrawing(worker), &writeError);
   if (outcome == ScriptOutcome::kWritten && timer_selected_mode_ && firstSelected == row &&
       list.nextSelectedRow(-1) < 0) {
     timer_selection_used_up_ = true;
@@ -176,10 +209,13 @@ StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
 bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
   if (!timer_running_) return false;
   const int row = timer_row_;
+  // A stop asked between two ticks leaves this row too.
+  const bool stoppedBefore = workers_.stopAsked();
   bool goOn = false;
-  switch (perRowStep(set, list)) {
+  switch (stoppedBefore ? StepResult::kStopped : perRowStep(set, list)) {
     case StepResult::kRunNow:
-      goOn = runRow(set, list, row, row + 1);
+      goOn = runRow(set, list, row, row + 1, std::max(workers_.idleWorker(), 0));
+      if (goOn) workers_.waitUntilOneIsIdle();
       break;
     case StepResult::kSkipped:
       goOn = true;
@@ -189,8 +225,10 @@ bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
       break;
   }
   ++timer_row_;
+  goOn = goOn && !workers_.stopAsked();
   if (goOn && timer_row_ < timer_row_count_) return true;
-  if (!goOn) timerRunEndsEarly(set, list, row);
+  workers_.waitUntilAllHaveEnded();
+  if (!goOn) timerRunEndsEarly(set, list, stoppedBefore ? row - 1 : row);
   endTimerRun();
   return false;
 }

@@ -134,6 +134,17 @@ std::u16string decimalText(int32_t value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
+std::u16string taggedFilePath(std::u16string_view path, std::u16string_view tag) {
+  const std::size_t slash = path.rfind(u'\\');
+  const std::size_t dot = path.rfind(u'.');
+  const bool hasExtension = dot != std::u16string_view::npos && (slash == std::u16string_view::npos || dot > slash);
+  std::u16string tagged(path.substr(0, hasExtension ? dot : path.size()));
+  tagged += u'.';
+  tagged += tag;
+  if (hasExtension) tagged += path.substr(dot);
+  return tagged;
+}
+
 std::u16string settingsFilePath(std::u16string_view folder, std::u16string_view name) {
   std::u16string path(folder);
   path += u'\\';

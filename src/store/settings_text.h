@@ -65,4 +65,8 @@ std::u16string decimalText(int32_t value);
 // "<folder>\<name>", the path of a file with a fixed name in the settings folder.
 std::u16string settingsFilePath(std::u16string_view folder, std::u16string_view name);
 
+// "atcprint.scr" with the tag "night" gives "atcprint.night.scr": the tag goes before the
+// extension of the file name, or at its end when it has none.
+std::u16string taggedFilePath(std::u16string_view path, std::u16string_view tag);
+
 }  // namespace dovevar

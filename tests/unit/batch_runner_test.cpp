@@ -43,17 +43,17 @@ struct ProgressTexts : RunObserver {
   std::vector<std::u16string> texts;
   RunKind kind = RunKind::kWholeList;
   int total = 0;
-  void runBegins(RunKind runKind, int runTotal) override {
+  void runBegins(RunKind runKind, int runTotal, int) override {
     kind = runKind;
     total = runTotal;
   }
   void rowBegins(int, int ordinal, std::u16string_view, std::u16string_view fileName) override {
     texts.push_back(progressText(ordinal, total, fileName));
   }
-  void rowEnds(const ProcessRun&) override {}
+  void rowEnds(int, const ProcessRun&) override {}
   void rowNotRun(int, std::u16string_view, bool, std::u16string_view) override {}
   void wholeListRan(const std::vector<int>&, const std::vector<std::u16string>&, const ProcessRun&) override {}
-  void runEnds() override {
+  void runEnds(bool) override {
     if (kind != RunKind::kWholeList) texts.emplace_back();
   }
 };
@@ -66,7 +66,7 @@ struct Bench : ScriptedMessages {
   FakeFileSystem files;
   RecordingProcesses processes;
   Settings settings;
-  BatchRunner runner{files, processes, messages, settings};
+  BatchRunner runner{files, processes, *processes.clock, messages, settings};
   std::vector<std::u16string> scriptsRun;
   ProgressTexts observer;
   std::vector<std::u16string>& progress = observer.texts;
@@ -81,7 +81,7 @@ struct Bench : ScriptedMessages {
     settings.temp_file = kScript;
     settings.end_file_dwg = u"C:\\dv\\endfile.dwg";
     processes.whileRunning = [this](const RecordingProcesses::Event& event) {
-      if (event.kind == Kind::kStartAndWait) scriptsRun.push_back(files.text(kScript));
+      if (event.kind == Kind::kStart) scriptsRun.push_back(files.text(kScript));
     };
     runner.setObserver(&observer);
   }
@@ -138,7 +138,7 @@ TEST(WholeListRun, WritesTheScriptThenRunsTheCadApplicationOnceAndWaits) {
 
   EXPECT_TRUE(bench.runner.runWholeList(*bench.set, bench.list, RowChoice::kAll));
   ASSERT_EQ(bench.processes.events.size(), 1u);
-  EXPECT_EQ(bench.processes.events[0].kind, Kind::kStartAndWait);
+  EXPECT_EQ(bench.processes.events[0].kind, Kind::kStart);
   EXPECT_EQ(bench.processes.events[0].application, kCad);
   EXPECT_EQ(bench.processes.events[0].commandLine, kCommandLine);
   EXPECT_EQ(bench.scriptsRun, std::vector<std::u16string>{u"open \"C:\\p\\a.dwg\"\r\nclose\r\n"
@@ -188,7 +188,7 @@ TEST(WholeListRun, ACadApplicationThatCannotStartShowsMessage6) {
 
   bench.ui.boxes.clear();
   bench.settings.autocad_file.clear();
-  EXPECT_FALSE(bench.runner.runCadApplication().started);
+  EXPECT_FALSE(bench.runner.runWholeList(*bench.set, bench.list, RowChoice::kAll));
   EXPECT_EQ(bench.shown(), std::vector<std::u16string>{u"#6"});
 }
 
@@ -247,6 +247,17 @@ TEST(RestartPerRowByCommand, WithTwoOfFiveSelectedRunsThoseTwoInListOrderAndDese
   EXPECT_EQ(bench.processes.runs().size(), 2u);
   EXPECT_EQ(bench.list.selectedCount(), 0);
   EXPECT_EQ(bench.progress, (std::vector<std::u16string>{u"1/2 b.dwg", u"2/2 d.dwg", u""}));
+
+  // The window lives during the run: a row the user selects meanwhile is not run.
+  bench.list.selectRow(4);
+  bench.list.selectRow(2);
+  bench.scriptsRun.clear();
+  bench.processes.whileRunning = [&bench](const RecordingProcesses::Event&) {
+    bench.scriptsRun.push_back(bench.files.text(kScript));
+    bench.list.selectRow(0);
+  };
+  bench.runner.runPerRowByCommand(*bench.set, bench.list);
+  EXPECT_EQ(bench.scriptsRun, (std::vector<std::u16string>{rowScript(u"c.dwg"), rowScript(u"e.dwg")}));
 }
 
 TEST(RestartPerRowByCommand, EndsWhenTheCadApplicationCannotStart) {

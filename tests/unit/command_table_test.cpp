@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,8 +93,10 @@ TEST(CommandTable, UnknownIdsAreLeftToTheDefaultHandling) {
 TEST(CommandTable, EveryIdIsListedOnceAndEveryToolbarButtonHasItsTooltip) {
   std::set<int> ids;
   for (const Command& command : commandTable()) EXPECT_TRUE(ids.insert(command.id).second) << command.id;
-  // 60 of the program's own, and the extensions' three at the end of the Start menu.
-  EXPECT_EQ(ids.size(), 63u);
+  // 60 of the program's own, and the extensions' five at the end of the Start menu.
+  EXPECT_EQ(ids.size(), 65u);
+  EXPECT_EQ(findCommand(kStopRunCommandId)->operation, Operation::kStopRun);
+  EXPECT_EQ(findCommand(37874)->operation, Operation::kSelectFailedRows);
   EXPECT_EQ(findCommand(37870)->operation, Operation::kCheckList);
   EXPECT_EQ(findCommand(37870)->check, Check::kPrinterCheck) << "the check compares with the printer table";
   EXPECT_EQ(findCommand(37871)->operation, Operation::kOpenRunReport);
@@ -104,6 +107,20 @@ TEST(CommandTable, EveryIdIsListedOnceAndEveryToolbarButtonHasItsTooltip) {
   EXPECT_EQ(toolTipLabel(346), 26);
   EXPECT_EQ(toolTipLabel(329), -1);
   EXPECT_EQ(toolTipLabel(347), -1);
+}
+
+// During a run nothing may change the rows, the Script set or the settings, or start
+// another run; looking, the selection, stopping and closing (which asks) may.
+TEST(CommandTable, DuringARunOnlyWhatLeavesTheListAndTheSettingsAloneIsAllowed) {
+  const std::map<int, bool> allowed = {
+      {37873, true}, {105, true},   {51, true},    {37871, true},  {37835, true},  {37836, true},
+      {37828, true}, {104, true},   {37832, false}, {37846, false}, {37851, false}, {336, false},
+      {335, false},  {37842, false}, {37850, false}, {37849, false}, {41, false},    {37872, false},
+      {37874, false}, {37857, false}, {343, false},  {37843, false}, {55, false},    {37870, false},
+  };
+  for (const auto& [id, expected] : allowed) {
+    EXPECT_EQ(allowedDuringRun(findCommand(id)->operation), expected) << id;
+  }
 }
 
 }  // namespace

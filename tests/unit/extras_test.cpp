@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "extras/extras_settings.h"
 #include "extras/extras_texts.h"
+#include "extras/failed_rows.h"
 #include "extras/list_check.h"
 #include "extras/run_progress.h"
 #include "extras/run_recorder.h"
@@ -296,7 +299,7 @@ struct RecordedRun : ScriptedMessages {
   Settings settings;
   RunReport report{files, u"C:\\dv\\Dovevar-runs.csv"};
   RunRecorder recorder{report, clock, language};
-  BatchRunner runner{files, processes, messages, settings};
+  BatchRunner runner{files, processes, clock, messages, settings};
   std::vector<std::u16string> status;
 
   RecordedRun() {
@@ -308,7 +311,8 @@ struct RecordedRun : ScriptedMessages {
     settings.temp_file = u"C:\\dv\\atcprint.scr";
     runner.setObserver(&recorder);
     recorder.setStatusSink([this](std::u16string_view text) { status.emplace_back(text); });
-    processes.whileRunning = [this](const RecordingProcesses::Event&) { clock.now_ms += 10000; };
+    processes.clock = &clock;
+    processes.defaultMilliseconds = 10000;
   }
   std::vector<std::string> outcomes() {
     std::vector<std::string> found;
@@ -330,15 +334,15 @@ struct RecordedRun : ScriptedMessages {
 TEST(RecordedRuns, TheWatchdogEndsAHungRowAndTheRunGoesOn) {
   RecordedRun run;
   run.runner.setTimeLimit(30);
-  run.processes.outcomes[1] = {true, true, 0, {}};   // the second start hangs
-  run.processes.outcomes[2] = {true, false, 3, {}};  // the third ends with exit code 3
+  run.processes.behaviours[1] = {0, 0, true};      // the second start hangs
+  run.processes.behaviours[2] = {10000, 3, false};  // the third ends with exit code 3
   run.runner.runPerRowByCommand(*run.set, run.list);
 
   ASSERT_EQ(run.processes.runs().size(), 3u) << "the row after the hung one still runs";
-  EXPECT_EQ(run.processes.events[0].timeLimitSeconds, 30);
-  EXPECT_EQ(run.outcomes(), (std::vector<std::string>{"1 10s started 0", "2 10s timed out ", "3 10s started 3"}));
-  EXPECT_EQ(run.status, (std::vector<std::u16string>{u"1/3 a.dwg", u"2/3 b.dwg, 0:10, about 0:20 left",
-                                                     u"3/3 c.dwg, 0:20, about 0:10 left",
+  EXPECT_EQ(run.outcomes(), (std::vector<std::string>{"1 10s started 0", "2 30s timed out ", "3 10s started 3"}));
+  // The pace counts the pauses between rows too.
+  EXPECT_EQ(run.status, (std::vector<std::u16string>{u"1/3 a.dwg", u"2/3 b.dwg, 0:10, about 0:21 left",
+                                                     u"3/3 c.dwg, 0:41, about 0:20 left",
                                                      u"1 done, 2 failed"}));
   EXPECT_FALSE(run.recorder.everyRowStarted());
   EXPECT_TRUE(run.ui.boxes.empty()) << "a timed-out row shows no box";
@@ -373,6 +377,115 @@ TEST(RecordedRuns, RowsThatDidNotRunAreReportedAndAWholeListRunSharesOneStart) {
                                                         "3 10s started 0"}));
 }
 
+TEST(RecordedRuns, FourCadProcessesRunAtOnceEachOnAScriptAndAnEndDrawingOfItsOwn) {
+  RecordedRun run;
+  for (const char16_t* name : {u"d.dwg", u"e.dwg", u"f.dwg", u"g.dwg", u"h.dwg"}) {
+    run.list.addDrawingRow(*run.set, name, u"C:\\p", u"", 0, run.list.rowCount());
+  }
+  run.settings.end_file_dwg = u"C:\\ends\\endfile.dwg";
+  run.files.putText(run.settings.end_file_dwg, u"drawing");
+  std::set<std::u16string> scripts;
+  run.processes.whileRunning = [&run, &scripts](const RecordingProcesses::Event& event) {
+    scripts.insert(event.commandLine);
+    // Each worker's script closes on its own copy of the end drawing.
+    const std::u16string script = event.commandLine.substr(5, event.commandLine.size() - 6);
+    const std::u16string number = script.substr(script.size() - 5, 1);
+    EXPECT_NE(run.files.text(script).find(u"open \"C:\\dv\\endfile." + number + u".dwg\""), std::u16string::npos);
+  };
+  run.runner.setCadAtOnce(4);
+  run.runner.runPerRowByCommand(*run.set, run.list);
+
+  EXPECT_EQ(run.processes.mostAtOnce(), 4);
+  EXPECT_EQ(scripts.size(), 4u);
+  EXPECT_TRUE(scripts.count(u" /b \"C:\\dv\\atcprint.4.scr\""));
+  EXPECT_EQ(run.files.text(u"C:\\dv\\endfile.3.dwg"), u"drawing");
+  EXPECT_EQ(run.outcomes().size(), 8u);
+  EXPECT_LT(run.clock.now_ms, 25000) << "two rounds of 10 s, not eight";
+  EXPECT_EQ(run.status.front(), u"0 done, 1 running, 7 left");
+  EXPECT_EQ(run.status.back(), u"8 done, 0 failed");
+  EXPECT_TRUE(run.recorder.everyRowStarted());
+
+  // Two rows of one drawing never run at once.
+  RecordedRun same;
+  same.list.setCell(2, 0, u"a.dwg");
+  same.runner.setCadAtOnce(3);
+  same.runner.runPerRowByCommand(*same.set, same.list);
+  EXPECT_EQ(same.processes.mostAtOnce(), 2);
+  EXPECT_EQ(same.outcomes().size(), 3u);
+}
+
+// The user stops a run: after the drawing that runs, the rest are skipped; a stop now
+// ends the CAD application and records it as stopped.
+TEST(RecordedRuns, AStoppedRunEndsAfterTheCurrentDrawingOrAtOnce) {
+  struct Case {
+    StopRequest request;
+    std::vector<std::string> outcomes;
+    std::u16string status;
+  };
+  const std::vector<Case> cases = {
+      {StopRequest::kAfterCurrent, {"1 10s started 0", "2 10s started 0", "3 0s skipped "},
+       u"Stopped: 2 done, 1 not done"},
+      {StopRequest::kNow, {"1 10s started 0", "2 0s stopped ", "3 0s skipped "}, u"Stopped: 1 done, 2 not done"},
+  };
+  for (const Case& c : cases) {
+    RecordedRun run;
+    // The user asks while the second drawing runs.
+    run.processes.whileRunning = [&run, &c](const RecordingProcesses::Event&) {
+      if (run.processes.runs().size() == 2) run.runner.requestStop(c.request);
+    };
+    run.runner.runPerRowByCommand(*run.set, run.list);
+    EXPECT_EQ(run.outcomes(), c.outcomes);
+    EXPECT_EQ(run.status.back(), c.status);
+    EXPECT_EQ(run.processes.runs().size(), 2u);
+    EXPECT_FALSE(run.runner.running());
+  }
+
+  RecordedRun whole;
+  whole.processes.whileRunning = [&whole](const RecordingProcesses::Event&) {
+    whole.runner.requestStop(StopRequest::kNow);
+  };
+  whole.runner.runWholeList(*whole.set, whole.list, RowChoice::kAll);
+  EXPECT_EQ(whole.outcomes(), (std::vector<std::string>{"1 0s stopped ", "2 0s stopped ", "3 0s stopped "}));
+  EXPECT_EQ(whole.processes.log().back(), u"end /b \"C:\\dv\\atcprint.scr\"");
+
+  // A timer run asked to stop between two ticks ends at the next one.
+  RecordedRun timer;
+  timer.runner.startTimerRun(timer.list);
+  EXPECT_TRUE(timer.runner.timerTick(*timer.set, timer.list));
+  timer.runner.requestStop(StopRequest::kAfterCurrent);
+  EXPECT_FALSE(timer.runner.timerTick(*timer.set, timer.list));
+  EXPECT_EQ(timer.outcomes(), (std::vector<std::string>{"1 10s started 0", "2 0s skipped ", "3 0s skipped "}));
+}
+
+// Only the last run counts, and of it every row that did not end by itself with 0.
+TEST(FailedRows, TheLastRunsRowsThatDidNotEndWellAreSelectedByTheirDrawing) {
+  const std::string report =
+      "\xEF\xBB\xBF" + std::string(kRunReportHeader) +
+      "2026-12-09 21:00:00,per row,1,C:\\p\\old.dwg,x,x,1,timed out,,\r\n"
+      "2026-12-09 22:00:00,per row,1,C:\\p\\a.dwg,x,x,1,started,0,\r\n"
+      "2026-12-09 22:00:00,per row,2,\"C:\\p\\b,1.dwg\",x,x,1,started,3,\r\n"
+      "2026-12-09 22:00:00,per row,3,C:\\P\\C.DWG,x,x,30,timed out,,\r\n"
+      "2026-12-09 22:00:00,per row,,,,,,log,,\"something, said\"\r\n"
+      "2026-12-09 23:00:00,command line,1,C:\\p\\night.dwg,x,x,1,did not start,,\r\n"
+      "2026-12-09 22:00:00,per row,4,'-d.dwg,x,x,0,did not start,,\r\n"
+      "2026-12-09 22:00:00,per row,5,C:\\p\\e.dwg,x,x,0,stopped,,\r\n"
+      "2026-12-09 22:00:00,per row,6,C:\\p\\f.dwg,x,x,0,skipped,,\r\n";
+  EXPECT_EQ(failedDrawingsOfLastRun(report), (std::vector<std::u16string>{u"C:\\p\\b,1.dwg", u"C:\\P\\C.DWG",
+                                                                        u"-d.dwg", u"C:\\p\\e.dwg", u"C:\\p\\f.dwg"}));
+  EXPECT_TRUE(failedDrawingsOfLastRun(std::string(kRunReportHeader)).empty());
+  EXPECT_TRUE(failedDrawingsOfLastRun("2026-12-09 22:00:00,per row,1,C:\\p\\a.dwg,x,x,1,started,0,\r\n").empty());
+
+  CheckBench bench;
+  for (const char16_t* name : {u"a.dwg", u"c.dwg", u"e.dwg"}) {
+    bench.list.addDrawingRow(*bench.set, name, u"C:\\p", u"", 0, bench.list.rowCount());
+  }
+  bench.list.selectRow(0);
+  EXPECT_EQ(selectRowsOfDrawings(*bench.set, bench.list, failedDrawingsOfLastRun(report)), 2);
+  EXPECT_FALSE(bench.list.isSelected(0));
+  EXPECT_TRUE(bench.list.isSelected(1)) << "letter case aside";
+  EXPECT_TRUE(bench.list.isSelected(2));
+}
+
 TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {
   struct Case {
     std::u16string text;
@@ -385,6 +498,9 @@ TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {
       {u"check_before_run=2\r\nwatchdog_seconds=-5\r\n", true, {}},
       {u"watchdog_seconds=abc\r\nwatchdog_seconds=86401\r\n", true, {}},
       {u"watchdog_seconds=9\r\nwatchdog_seconds=86400\r\ncheck_before_run=1", true, {false, 86400}},
+      {u"cad_at_once=4\r\n", true, {false, 0, 4}},
+      {u"cad_at_once=8\r\ncad_at_once=9\r\n", true, {}},
+      {u"cad_at_once=0\r\n", true, {}},
   };
   for (const Case& c : cases) {
     std::string bytes = (c.mark ? std::string("\xFF\xFE") : std::string()) + toUtf16LeBytes(c.text);
@@ -395,6 +511,10 @@ TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {
   EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), ExtrasSettings{});
   ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {true, 45}));
   EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{true, 45}));
+  EXPECT_EQ(files.text(u"C:\\dv\\Dovevar-extras.ini"), u"check_before_run=1\r\nwatchdog_seconds=45\r\n")
+      << "one CAD process at once is not written, so the file is as it was";
+  ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {false, 0, 6}));
+  EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{false, 0, 6}));
 }
 
 TEST(UnattendedRun, TheCommandLineNamesAListAndMayAskForRowByRow) {
@@ -414,6 +534,13 @@ TEST(UnattendedRun, TheCommandLineNamesAListAndMayAskForRowByRow) {
       {{u"/run", u"a.lst", u"b.lst"}, K::kBadArguments, u"a.lst", false},
       {{u"/run", u"a.lst", u"/perrow", u"/perrow"}, K::kBadArguments, u"a.lst", true},
       {{u"/run", u"a.lst", u"/fast"}, K::kBadArguments, u"a.lst", false},
+      {{u"/run", u"a.lst", u"/perrow", u"/part", u"2/3"}, K::kUnattended, u"a.lst", true},
+      {{u"/run", u"a.lst", u"/part", u"4/3"}, K::kBadArguments, u"a.lst", false},
+      {{u"/run", u"a.lst", u"/part", u"0/3"}, K::kBadArguments, u"a.lst", false},
+      {{u"/run", u"a.lst", u"/part"}, K::kBadArguments, u"a.lst", false},
+      {{u"/run", u"a.lst", u"/part", u"2-3"}, K::kBadArguments, u"a.lst", false},
+      {{u"/STOP"}, K::kStop, u"", false},
+      {{u"/stop", u"now"}, K::kWindow, u"", false},
   };
   for (const Case& c : cases) {
     const StartRequest request = parseStartArguments(c.arguments);
@@ -443,7 +570,8 @@ struct NightRun {
     files.putText(u"C:\\dv\\night.lst",
                   u"sprct_set=0\r\nmax_cont=3\r\n0000,00=a.dwg\r\n0000,01=C:\\p\r\n0001,00=b.dwg\r\n"
                   u"0001,01=C:\\p\r\n0002,00=c.dwg\r\n0002,01=C:\\p\r\n");
-    processes.whileRunning = [this](const RecordingProcesses::Event&) { clock.now_ms += 1000; };
+    processes.clock = &clock;
+    processes.defaultMilliseconds = 1000;
   }
   int run(std::vector<std::u16string> arguments) {
     return runUnattended({files, processes, spooler, clock}, folder, parseStartArguments(arguments));
@@ -469,14 +597,43 @@ TEST(UnattendedRun, RunsTheListAndExitsOneWhenARowDidNotStart) {
                            std::u16string(250, u'n') + u"\r\n0001,01=C:\\" + std::u16string(250, u'f') +
                            u"\r\n0002,00=c.dwg\r\n0002,01=C:\\p\r\n");
   perRow.files.putText(u"C:\\dv\\Dovevar-extras.ini", u"watchdog_seconds=60\r\n");
+  perRow.processes.behaviours[1] = {0, 0, true};
   EXPECT_EQ(perRow.run({u"/run", u"/perrow", u"C:\\dv\\night.lst"}), kUnattendedFailed);
   EXPECT_EQ(perRow.processes.runs().size(), 2u);
-  EXPECT_EQ(perRow.processes.events[0].timeLimitSeconds, 60);
+  EXPECT_EQ(perRow.processes.log().back(), u"end /b \"C:\\dv\\atcprint.night.scr\"") << "ended at its time limit";
   const std::string report = perRow.report();
   EXPECT_NE(report.find("command line per row,2,C:\\fff"), std::string::npos) << report;
   EXPECT_NE(report.find(",did not start,,"), std::string::npos) << report;
   EXPECT_NE(report.find(",log,,"), std::string::npos) << "the refusal's message is a log line";
   EXPECT_EQ(perRow.files.files.count(u"C:\\dv\\listview.ini"), 0u) << "nothing of the window's is written";
+}
+
+// Three workstations share one list: the second takes rows 2, 5, 8, ...; "/stop" in the
+// folder stops a night run after the drawing it runs.
+TEST(UnattendedRun, APartTakesEveryNthRowAndAStopEndsAfterTheCurrentDrawing) {
+  EXPECT_EQ(rowsOfPart(8, 2, 3), (std::vector<int>{1, 4, 7}));
+  EXPECT_EQ(rowsOfPart(2, 3, 3), std::vector<int>{});
+  EXPECT_EQ(parseStartArguments({u"/run", u"a.lst", u"/part", u"2/3"}).parts, 3);
+
+  NightRun part;
+  EXPECT_EQ(part.run({u"/run", u"night.lst", u"/perrow", u"/part", u"2/2"}), kUnattendedDone);
+  ASSERT_EQ(part.processes.runs().size(), 1u);
+  EXPECT_NE(part.report().find("command line per row,2,C:\\p\\b.dwg"), std::string::npos) << part.report();
+  EXPECT_EQ(part.report().find("c.dwg"), std::string::npos) << "the other part's rows are not recorded";
+  NightRun wholePart;
+  EXPECT_EQ(wholePart.run({u"/run", u"night.lst", u"/part", u"1/2"}), kUnattendedDone);
+  const std::u16string script = wholePart.files.text(u"C:\\dv\\atcprint.night.scr");
+  EXPECT_NE(script.find(u"c.dwg"), std::u16string::npos);
+  EXPECT_EQ(script.find(u"b.dwg"), std::u16string::npos);
+
+  NightRun stopped;
+  stopped.processes.duringWait = [asked = false]() mutable { return !std::exchange(asked, true); };
+  EXPECT_EQ(stopped.run({u"/run", u"night.lst", u"/perrow"}), kUnattendedFailed);
+  EXPECT_EQ(stopped.processes.runs().size(), 1u);
+  EXPECT_NE(stopped.report().find("command line per row,1,C:\\p\\a.dwg"), std::string::npos);
+  EXPECT_NE(stopped.report().find(",3,C:\\p\\c.dwg,2026-12-09 22:00:01,2026-12-09 22:00:01,0,skipped"),
+            std::string::npos)
+      << stopped.report();
 }
 
 TEST(UnattendedRun, AMissingListOrSettingsFileRunsNothingAndSaysWhy) {

@@ -40,6 +40,9 @@ struct AppState {
   HWND toolbar = nullptr;
   HWND statusBar = nullptr;
   HMENU menu = nullptr;
+  HACCEL accelerators = nullptr;  // table 109
+  // The user chose to close during a run: the window closes once the run has ended.
+  bool closeAfterRun = false;
   HFONT editorFont = nullptr;
   // The working directory when the main window is created. Every file with a fixed
   // name lives here, not beside the executable, and later changes of the current
@@ -72,7 +75,7 @@ struct AppState {
   WinProcesses processes;
   WinUi ui;  // owned by the main window once it exists
   Messages messages{ui, texts, settings.moji_type};
-  BatchRunner runner{files, processes, messages, settings};
+  BatchRunner runner{files, processes, clock, messages, settings};
   // Made once the settings folder is known; the runner tells the recorder every row.
   std::unique_ptr<RunReport> report;
   std::unique_ptr<RunRecorder> recorder;

@@ -16,6 +16,7 @@
 #include "collect/win/win_collection_dialogs.h"
 #include "config/win/environment_dialog.h"
 #include "extras/extras_texts.h"
+#include "extras/failed_rows.h"
 #include "extras/win/check_dialog.h"
 #include "extras/win/extras_settings_dialog.h"
 #include "list/list_file.h"
@@ -49,12 +50,33 @@ const ScriptSet& MainCommands::currentSet() const {
   return currentScriptSet(app_.scriptSets, app_.settings.scrpit_type);
 }
 
+// After a run: the toolbar as it was, the report's failure told, and the window closed
+// when the user chose that during the run.
+void runHasEnded(AppState& app) {
+  showRunState(app);
+  tellReportFailure(app);
+  if (!app.closeAfterRun) return;
+  app.closeAfterRun = false;
+  DestroyWindow(app.mainWindow);
+}
+
 void runTimerStep(AppState& app) {
   KillTimer(app.mainWindow, kRunTimerId);
   const bool again = app.runner.timerTick(currentScriptSet(app.scriptSets, app.settings.scrpit_type), app.list);
   app.listView.showRows();
-  tellReportFailure(app);
-  if (again) SetTimer(app.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+  if (again) {
+    tellReportFailure(app);
+    SetTimer(app.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+  } else {
+    runHasEnded(app);
+  }
+}
+
+void askToCloseDuringRun(AppState& app) {
+  const std::u16string_view question = extrasText(app.settings.moji_type, ExtrasText::kCloseDuringRun);
+  if (app.ui.messageBox(question, u"Dovevar", UiPort::BoxStyle::kYesNo) != UiPort::kYes) return;
+  app.closeAfterRun = true;
+  app.runner.requestStop(app.runner.runningPerRow() ? StopRequest::kAfterCurrent : StopRequest::kNow);
 }
 
 void tellReportFailure(AppState& app) {
@@ -132,6 +154,7 @@ bool MainCommands::checkedBeforeRun(RowChoice choice) {
   app_.autosave.writeNow(app_.list, app_.settings.scrpit_type);
   app_.extras = readExtrasSettings(app_.files, app_.settingsFolder);
   app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
+  app_.runner.setCadAtOnce(app_.extras.cadAtOnce);
   return checkBeforeRun(
       app_.extras, currentSet(), app_.list, choice,
       [this] {
@@ -146,21 +169,65 @@ bool MainCommands::checkedBeforeRun(RowChoice choice) {
       });
 }
 
+// The runs wait with the window's messages handled; the toolbar greys what a run does not
+// allow, from before the first start.
 void MainCommands::runWholeList(RowChoice choice) {
-  if (checkedBeforeRun(choice)) app_.runner.runWholeList(currentSet(), app_.list, choice);
-  tellReportFailure(app_);
+  if (checkedBeforeRun(choice)) {
+    showRunState(app_, true);
+    app_.runner.runWholeList(currentSet(), app_.list, choice);
+  }
+  runHasEnded(app_);
 }
 
 void MainCommands::runPerRow() {
-  if (checkedBeforeRun(RowChoice::kSelectedOrAll)) app_.runner.runPerRowByCommand(currentSet(), app_.list);
-  tellReportFailure(app_);
+  if (checkedBeforeRun(RowChoice::kSelectedOrAll)) {
+    showRunState(app_, true);
+    app_.runner.runPerRowByCommand(currentSet(), app_.list);
+  }
+  runHasEnded(app_);
 }
 
-// Starting again during a run begins afresh from row 0.
 void MainCommands::startTimerRun() {
-  if (!checkedBeforeRun(RowChoice::kSelectedOrAll)) return;
-  app_.runner.startTimerRun(app_.list);
+  if (!checkedBeforeRun(RowChoice::kSelectedOrAll) || !app_.runner.startTimerRun(app_.list)) return;
+  showRunState(app_);
   SetTimer(app_.mainWindow, kRunTimerId, kRunTimerIntervalMs, nullptr);
+}
+
+void MainCommands::stopRun() {
+  if (!app_.runner.running()) return;
+  if (app_.runner.runningPerRow() && app_.runner.stopRequest() == StopRequest::kNone) {
+    app_.runner.requestStop(StopRequest::kAfterCurrent);
+    showRunStatus(app_, extrasText(app_.settings.moji_type, ExtrasText::kStopping));
+    return;
+  }
+  const std::u16string_view question = extrasText(app_.settings.moji_type, ExtrasText::kStopNowQuestion);
+  if (app_.ui.messageBox(question, u"Dovevar", UiPort::BoxStyle::kYesNo) == UiPort::kYes) {
+    app_.runner.requestStop(StopRequest::kNow);
+  }
+}
+
+// The drawings of the last run that did not end well, read from the report as it is now.
+void MainCommands::selectFailedRows() {
+  std::string bytes;
+  std::vector<std::u16string> failed;
+  if (app_.files.readFile(app_.report->path(), false, bytes) == FileSystem::ReadResult::kRead) {
+    failed = failedDrawingsOfLastRun(bytes);
+  }
+  const int language = app_.settings.moji_type;
+  if (failed.empty()) {
+    app_.ui.messageBox(extrasText(language, ExtrasText::kNoFailedRows), u"Dovevar", UiPort::BoxStyle::kPlain);
+    return;
+  }
+  const int selected = selectRowsOfDrawings(currentSet(), app_.list, failed);
+  showRunStatus(app_, fillText(extrasText(language, ExtrasText::kFailedRowsSelected), {decimalText(selected)}));
+}
+
+void MainCommands::exitOrAsk() {
+  if (app_.runner.running()) {
+    askToCloseDuringRun(app_);
+  } else {
+    DestroyWindow(app_.mainWindow);
+  }
 }
 
 void MainCommands::saveScript(RowChoice choice) {
@@ -172,6 +239,7 @@ void MainCommands::runExtrasSettings() {
   if (runExtrasSettingsDialog(app_.instance, app_.mainWindow, app_.files, app_.messages, app_.settingsFolder,
                               app_.extras)) {
     app_.runner.setTimeLimit(app_.extras.watchdogSeconds);
+    app_.runner.setCadAtOnce(app_.extras.cadAtOnce);
   }
 }
 
@@ -274,7 +342,7 @@ MainCommands::Handler MainCommands::handlerOf(Operation operation) {
   using C = MainCommands;
   using Collection = DrawingCollection;
   switch (operation) {
-    case kExit: return [](C& c) { DestroyWindow(c.app_.mainWindow); };
+    case kExit: return [](C& c) { c.exitOrAsk(); };
     case kDeleteSelectedRows: return [](C& c) { c.deleteSelectedRows(WhenNoneSelected::kTellUser); };
     case kDeleteSelectedOrAll: return [](C& c) { c.deleteSelectedRows(WhenNoneSelected::kDeleteAll); };
     case kDeleteAllRows: return [](C& c) { c.app_.list.deleteAllRows(); };
@@ -294,6 +362,8 @@ MainCommands::Handler MainCommands::handlerOf(Operation operation) {
     case kCheckList: return [](C& c) { c.checkList(); };
     case kOpenRunReport: return [](C& c) { c.openRunReport(); };
     case kExtrasSettingsDialog: return [](C& c) { c.runExtrasSettings(); };
+    case kStopRun: return [](C& c) { c.stopRun(); };
+    case kSelectFailedRows: return [](C& c) { c.selectFailedRows(); };
     case kShowRunScript: return [](C& c) { c.app_.runner.showExecutedScript(); };
     case kSaveScriptOfAllRows: return [](C& c) { c.saveScript(RowChoice::kAll); };
     case kSaveScriptOfSelectedRows: return [](C& c) { c.saveScript(RowChoice::kSelected); };

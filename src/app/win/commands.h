@@ -45,6 +45,11 @@ class MainCommands : public CommandHost {
   void runWholeList(RowChoice choice);
   void runPerRow();
   void startTimerRun();
+  // The first Stop of a per-row run takes no new row; a second one, or Stop during a
+  // whole-list run, asks whether to end the CAD application now.
+  void stopRun();
+  void selectFailedRows();
+  void exitOrAsk();
   void saveScript(RowChoice choice);
   void runExtrasSettings();
   ListFileCommand listFileCommand();
@@ -76,6 +81,10 @@ ChoiceSources choiceSources(AppState& app);
 
 // One step of the timer run, on timer 2.
 void runTimerStep(AppState& app);
+
+// The window is closed during a run: asks whether to stop the run and close once it has
+// stopped.
+void askToCloseDuringRun(AppState& app);
 
 // Tells the user, once, that the run report could not be written.
 void tellReportFailure(AppState& app);

@@ -7,9 +7,10 @@
 
 #include "app/win/app_state.h"
 #include "app/win/main_window.h"
+#include "app/win/message_loop.h"
+#include "app/win/night_run_stop.h"
 #include "app/win/one_window_per_folder.h"
 #include "resource.h"
-#include "about/win/modeless_dialog.h"
 #include "app/win/startup.h"
 #include "extras/unattended_run.h"
 #include "platform/win/wide.h"
@@ -35,10 +36,12 @@ std::vector<std::u16string> startArguments() {
   return arguments;
 }
 
-// "/run LIST [/perrow]": no window, the exit code for the task scheduler.
+// "/run LIST [/perrow] [/part K/N]": no window, the exit code for the task scheduler.
 int runFromCommandLine(const dovevar::StartRequest& request) {
   dovevar::win::WinFileSystem files;
   dovevar::win::WinProcesses processes;
+  const dovevar::win::NightRunStop stop(dovevar::win::currentDirectory());
+  processes.setStopEvent(stop.event());
   dovevar::win::WinSpooler spooler;
   dovevar::win::WinClock clock;
   return dovevar::runUnattended({files, processes, spooler, clock}, dovevar::win::currentDirectory(), request);
@@ -50,6 +53,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const dovevar::StartRequest request = dovevar::parseStartArguments(startArguments());
   if (request.kind == dovevar::StartRequest::Kind::kBadArguments) return dovevar::kUnattendedBadArguments;
   if (request.kind == dovevar::StartRequest::Kind::kUnattended) return runFromCommandLine(request);
+  if (request.kind == dovevar::StartRequest::Kind::kStop) {
+    return dovevar::win::askNightRunToStop(dovevar::win::currentDirectory()) ? dovevar::kUnattendedDone
+                                                                            : dovevar::kUnattendedFailed;
+  }
 
   dovevar::win::OneWindowPerFolder oneWindow(dovevar::win::currentDirectory());
   if (oneWindow.alreadyOpen()) return 0;
@@ -68,14 +75,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  MSG message = {};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorW(app.mainWindow, accelerators, &message)) continue;
-    if (dovevar::win::isAboutWindowMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  app.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  app.processes.setMessageHandler([&app] { dovevar::win::handleWaitingMessages(app); });
+  const int exitCode = dovevar::win::runMessageLoop(app);
   dovevar::win::saveSettingsAtExit(app);
-  return static_cast<int>(message.wParam);
+  return exitCode;
 }

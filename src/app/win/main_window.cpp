@@ -37,6 +37,12 @@ LRESULT onNotify(AppState& app, NMHDR* header) {
   if (header->idFrom != DrawingListView::kControlId) return 0;
   LRESULT result = 0;
   if (app.listView.onNotify(header, result)) return result;
+  // A run reads the rows as they are: no sort and no cell editor meanwhile.
+  const bool refused = app.runner.running() && (header->code == LVN_COLUMNCLICK || header->code == NM_RCLICK);
+  if (refused) {
+    MessageBeep(MB_OK);
+    return 0;
+  }
   switch (header->code) {
     case LVN_COLUMNCLICK: {
       const auto* click = reinterpret_cast<NMLISTVIEW*>(header);
@@ -87,8 +93,14 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         throw std::runtime_error("the test hook's command");
       }
       if (app->cellEditor.onCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
-      // A command never runs under an open editor: what it reads is stored first.
-      if (findCommand(LOWORD(wParam)) != nullptr) app->cellEditor.close();
+      // A command never runs under an open editor: what it reads is stored first. During
+      // a run a command it does not allow is refused, as its greyed entry is.
+      const Command* command = findCommand(LOWORD(wParam));
+      if (command != nullptr && app->runner.running() && !allowedDuringRun(command->operation)) {
+        MessageBeep(MB_OK);
+        return 0;
+      }
+      if (command != nullptr) app->cellEditor.close();
       MainCommands commands(*app);
       if (dispatchCommand(LOWORD(wParam), commands)) return 0;
       break;
@@ -102,6 +114,13 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return onNotify(*app, reinterpret_cast<NMHDR*>(lParam));
+    case WM_INITMENUPOPUP:
+      greyMenuForRun(*app, reinterpret_cast<HMENU>(wParam));
+      return 0;
+    case WM_CLOSE:
+      if (!app->runner.running()) break;
+      askToCloseDuringRun(*app);
+      return 0;
     case WM_QUERYENDSESSION:
       // Nothing is lost by ending: the notice that follows writes what an exit writes.
       return TRUE;

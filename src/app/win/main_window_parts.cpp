@@ -46,6 +46,40 @@ HWND createToolbar(AppState& app) {
   return toolbar;
 }
 
+namespace {
+
+bool enabledWhen(bool running, int id) {
+  const Command* command = findCommand(id);
+  if (command == nullptr) return true;
+  if (!running) return command->operation != Operation::kStopRun;
+  return allowedDuringRun(command->operation);
+}
+
+}  // namespace
+
+void showRunStatus(AppState& app, std::u16string_view text) {
+  const std::wstring wide = toWide(text);
+  SendMessageW(app.statusBar, SB_SETTEXTW, 3, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void showRunState(AppState& app, bool running) {
+  for (int id = kFirstToolbarButton; id < kFirstToolbarButton + kToolbarButtonCount; ++id) {
+    SendMessageW(app.toolbar, TB_ENABLEBUTTON, id, MAKELPARAM(enabledWhen(running, id) ? TRUE : FALSE, 0));
+  }
+}
+
+void showRunState(AppState& app) { showRunState(app, app.runner.running()); }
+
+void greyMenuForRun(const AppState& app, HMENU popup) {
+  const int count = GetMenuItemCount(popup);
+  for (int i = 0; i < count; ++i) {
+    const UINT id = GetMenuItemID(popup, i);
+    if (id == static_cast<UINT>(-1)) continue;  // a submenu or a separator
+    EnableMenuItem(popup, static_cast<UINT>(i),
+                   MF_BYPOSITION | (enabledWhen(app.runner.running(), static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
 bool answerToolTip(AppState& app, NMHDR* header) {
   if (header->code != TTN_GETDISPINFOW) return false;
   const int label = toolTipLabel(static_cast<int>(header->idFrom));

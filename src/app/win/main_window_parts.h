@@ -22,6 +22,18 @@ HFONT createEditorFont();
 void attachMenu(AppState& app);
 void replaceMenu(AppState& app);
 
+// The fourth pane: how a run goes.
+void showRunStatus(AppState& app, std::u16string_view text);
+
+// The toolbar's buttons as the run state allows them: during a run, those that would
+// change the list or start another run are greyed.
+void showRunState(AppState& app, bool running);
+// As the runner says now.
+void showRunState(AppState& app);
+// A menu that opens: its entries greyed or not as the run state allows them; "Stop the
+// run" only during a run.
+void greyMenuForRun(const AppState& app, HMENU popup);
+
 // The list at y 40, as wide as the client area and 60 pixels shorter.
 void layOut(AppState& app, LPARAM size);
 

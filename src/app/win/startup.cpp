@@ -80,19 +80,11 @@ void startUp(AppState& app) {
   app.editorFont = createEditorFont();
   app.statusBar = createStatusBar(app);
   // Every run goes into the run report, and the fourth pane tells which row runs and, at
-  // the end, how the run went. The thread blocks right after, so the pane is painted at once.
+  // the end, how the run went.
   app.report = std::make_unique<RunReport>(app.files, settingsFilePath(app.settingsFolder, kRunReportFileName));
   app.recorder = std::make_unique<RunRecorder>(*app.report, app.clock, app.settings.moji_type);
   app.runner.setObserver(app.recorder.get());
-  app.recorder->setStatusSink([&app](std::u16string_view text) {
-    const std::wstring wide = toWide(text);
-    SendMessageW(app.statusBar, SB_SETTEXTW, 3, reinterpret_cast<LPARAM>(wide.c_str()));
-    UpdateWindow(app.statusBar);
-    // A look at the queue lets the window system put the painted pane on screen
-    // before the wait; nothing is taken from the queue.
-    MSG pending;
-    PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE | PM_QS_PAINT);
-  });
+  app.recorder->setStatusSink([&app](std::u16string_view text) { showRunStatus(app, text); });
 
   buildPrinterTable(app.printers, app.spooler, app.settings, app.messages);
   // The first command that needs printer names builds the table again.

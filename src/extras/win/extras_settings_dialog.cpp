@@ -28,12 +28,16 @@ class ExtrasSettingsDialog : public DialogBase {
     CheckDlgButton(window(), IDC_EXTRAS_CHECK_FIRST, settings_.checkBeforeRun ? BST_CHECKED : BST_UNCHECKED);
     SendDlgItemMessageW(window(), IDC_EXTRAS_WATCHDOG, EM_LIMITTEXT, kWatchdogDigits, 0);
     SetDlgItemTextW(window(), IDC_EXTRAS_WATCHDOG, toWide(decimalText(settings_.watchdogSeconds)).c_str());
+    SetDlgItemTextW(window(), IDC_EXTRAS_CAD_AT_ONCE_HEADING, text(ExtrasText::kSettingsCadAtOnce).c_str());
+    SendDlgItemMessageW(window(), IDC_EXTRAS_CAD_AT_ONCE, EM_LIMITTEXT, 1, 0);
+    SetDlgItemTextW(window(), IDC_EXTRAS_CAD_AT_ONCE, toWide(decimalText(settings_.cadAtOnce)).c_str());
   }
 
   bool onCommand(int id, int, HWND) override {
     if (id != IDOK) return false;
     settings_.checkBeforeRun = IsDlgButtonChecked(window(), IDC_EXTRAS_CHECK_FIRST) == BST_CHECKED;
     settings_.watchdogSeconds = watchdogSecondsFromText(controlText(item(IDC_EXTRAS_WATCHDOG)));
+    settings_.cadAtOnce = cadAtOnceFromText(controlText(item(IDC_EXTRAS_CAD_AT_ONCE)));
     end(IDOK);
     return true;
   }

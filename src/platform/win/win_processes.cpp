@@ -41,25 +41,6 @@ HANDLE startProcess(const wchar_t* application, std::vector<wchar_t>& commandLin
   return process.hProcess;
 }
 
-// Waits for the process; what other programs send to this thread's windows meanwhile (a
-// broadcast, the session's end) is answered, so that none of them hangs on us. Posted
-// messages (clicks, commands) stay queued for the message loop after the wait.
-DWORD waitAnsweringSentMessages(HANDLE process, DWORD limitMs) {
-  const ULONGLONG start = GetTickCount64();
-  for (;;) {
-    DWORD remaining = INFINITE;
-    if (limitMs != INFINITE) {
-      const ULONGLONG elapsed = GetTickCount64() - start;
-      if (elapsed >= limitMs) return WAIT_TIMEOUT;
-      remaining = static_cast<DWORD>(limitMs - elapsed);
-    }
-    const DWORD woke = MsgWaitForMultipleObjects(1, &process, FALSE, remaining, QS_SENDMESSAGE);
-    if (woke != WAIT_OBJECT_0 + 1) return woke;
-    MSG message;
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
-}
-
 // After the job was ended: until none of its processes is left, or the time has passed.
 void waitUntilJobEmpty(HANDLE job, DWORD limitMs) {
   const ULONGLONG start = GetTickCount64();
@@ -73,46 +54,88 @@ void waitUntilJobEmpty(HANDLE job, DWORD limitMs) {
 
 }  // namespace
 
-ProcessRun WinProcesses::startAndWait(const std::u16string& application,
-                                      const std::u16string& commandLine, int timeLimitSeconds) {
-  ProcessRun run;
+WinProcesses::~WinProcesses() {
+  while (!watched_.empty()) endNow(watched_.back().id);
+}
+
+ProcessStart WinProcesses::start(const std::u16string& application, const std::u16string& commandLine) {
   // Without an application name CreateProcessW would run the command line's first word,
   // here "/b": an empty `autocad_file` must fail instead.
-  if (application.empty()) return run;
+  if (application.empty()) return {};
   const std::wstring name = toWide(application);
   std::vector<wchar_t> line = writableCommandLine(commandLine);
   // The CAD application and whatever it starts share a job, so that ending a hung start
   // ends them all and none of them keeps the Run script or the drawing open.
-  const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
   bool inJob = false;
   const HANDLE process = startProcess(name.c_str(), line, job, &inJob);
   if (process == nullptr) {
-    run.error = lastSystemError();
+    ProcessStart failed;
+    failed.error = lastSystemError();
     if (job != nullptr) CloseHandle(job);
-    return run;
+    return failed;
   }
-  run.started = true;
-  const DWORD limit =
-      timeLimitSeconds > 0 ? static_cast<DWORD>(timeLimitSeconds) * 1000u : INFINITE;
-  if (waitAnsweringSentMessages(process, limit) == WAIT_TIMEOUT) {
-    // A hung CAD process would hold every later row: it is ended with all it started,
-    // and waited for so that it lets go of the drawing and the Run script first.
-    if (inJob) {
-      TerminateJobObject(job, 1);
-      waitUntilJobEmpty(job, 10000);
-    } else {
-      TerminateProcess(process, 1);
-    }
-    WaitForSingleObject(process, 10000);
-    run.timedOut = true;
-  } else {
+  if (!inJob && job != nullptr) {
+    CloseHandle(job);
+    job = nullptr;
+  }
+  watched_.push_back({next_id_++, process, job});
+  return {true, watched_.back().id, {}};
+}
+
+void WinProcesses::forget(std::size_t index) {
+  CloseHandle(watched_[index].process);
+  if (watched_[index].job != nullptr) CloseHandle(watched_[index].job);
+  watched_.erase(watched_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+// The window's own messages are handled only when it asks; otherwise what other programs
+// send (a broadcast, the session's end) is still answered, so that none of them hangs on
+// us, and posted messages stay queued for the message loop after the wait.
+ProcessWait WinProcesses::waitForEnd(int milliseconds) {
+  std::vector<HANDLE> handles;
+  for (const Watched& w : watched_) handles.push_back(w.process);
+  if (stop_event_ != nullptr) handles.push_back(stop_event_);
+  const DWORD limit = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
+  const DWORD wake = handle_messages_ ? QS_ALLINPUT : QS_SENDMESSAGE;
+  const DWORD count = static_cast<DWORD>(handles.size());
+  const DWORD woke = MsgWaitForMultipleObjectsEx(count, handles.empty() ? nullptr : handles.data(), limit, wake,
+                                                 handle_messages_ ? MWMO_INPUTAVAILABLE : 0);
+  if (woke < WAIT_OBJECT_0 + watched_.size()) {
+    const std::size_t index = woke - WAIT_OBJECT_0;
     DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    run.exitCode = code;
+    GetExitCodeProcess(watched_[index].process, &code);
+    const ProcessWait ended{ProcessWait::Outcome::kEnded, watched_[index].id, code};
+    forget(index);
+    return ended;
   }
-  CloseHandle(process);
-  if (job != nullptr) CloseHandle(job);
-  return run;
+  if (stop_event_ != nullptr && woke == WAIT_OBJECT_0 + watched_.size()) return {ProcessWait::Outcome::kStopAsked};
+  if (woke == WAIT_OBJECT_0 + count) {
+    if (handle_messages_) {
+      handle_messages_();
+    } else {
+      MSG message;
+      PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+  }
+  return {};
+}
+
+// Ended with all it started, and waited for, so that it lets go of the drawing and the
+// Run script before anything else starts.
+void WinProcesses::endNow(ProcessId id) {
+  for (std::size_t i = 0; i < watched_.size(); ++i) {
+    if (watched_[i].id != id) continue;
+    if (watched_[i].job != nullptr) {
+      TerminateJobObject(watched_[i].job, 1);
+      waitUntilJobEmpty(watched_[i].job, 10000);
+    } else {
+      TerminateProcess(watched_[i].process, 1);
+    }
+    WaitForSingleObject(watched_[i].process, 10000);
+    forget(i);
+    return;
+  }
 }
 
 PortResult WinProcesses::startWithoutWait(const std::u16string& program,
@@ -127,10 +150,6 @@ PortResult WinProcesses::startWithoutWait(const std::u16string& program,
   if (process == nullptr) return PortResult::failure(lastSystemError());
   CloseHandle(process);
   return PortResult::success();
-}
-
-void WinProcesses::pause(int milliseconds) {
-  Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0);
 }
 
 }  // namespace dovevar::win

@@ -11,6 +11,9 @@
 // end), "hang:<N>" (run N of the log never ends, the others behave), "hang-child:<N>" (as
 // hang:<N>, and a child process of its own holds the script open, as a CAD application's
 // helper might; the child is the stand-in again, started with DOVEVAR_CAD_CHILD=1).
+// Two words are flags beside the mode: "fail-missing" (exit 4 when a drawing it opened was
+// missing, as a CAD application that could not plot it) and "at-once" (log "#at-once K"
+// at the start, K the stand-ins running then, itself included).
 #include <windows.h>
 
 #include <cwctype>
@@ -159,12 +162,15 @@ int wmain() {
   std::string log = "#run " + std::to_string(run) + " \"" + utf8(scriptPath) + "\"\n";
 
   const std::wstring modes = environment(L"DOVEVAR_CAD_MODE");
-  std::wstring mode;  // the word that applies to this run
+  std::wstring mode;   // the word that applies to this run
+  std::wstring flags;  // ",fail-missing", ",at-once"
   for (size_t at = 0; at <= modes.size();) {
     size_t comma = modes.find(L',', at);
     if (comma == std::wstring::npos) comma = modes.size();
     const std::wstring word = modes.substr(at, comma - at);
-    if (word.rfind(L"hang:", 0) == 0) {
+    if (word == L"fail-missing" || word == L"at-once") {
+      flags += L"," + word;
+    } else if (word.rfind(L"hang:", 0) == 0) {
       if (std::wcstol(word.c_str() + 5, nullptr, 10) == run) mode = L"hang";
     } else if (word.rfind(L"hang-child:", 0) == 0) {
       if (std::wcstol(word.c_str() + 11, nullptr, 10) == run) mode = L"hang-child";
@@ -172,6 +178,15 @@ int wmain() {
       mode = word;
     }
     at = comma + 1;
+  }
+  // A named semaphore counts the stand-ins that run: its count before this one's release.
+  HANDLE running = nullptr;
+  if (flags.find(L",at-once") != std::wstring::npos) {
+    running = CreateSemaphoreW(nullptr, 0, 64, L"Local\\dovevar-cadstub-at-once");
+    LONG before = 0;
+    if (running != nullptr && ReleaseSemaphore(running, 1, &before)) {
+      appendToLog(logPath, "#at-once " + std::to_string(before + 1) + "\n");
+    }
   }
   if (mode == L"fail") {
     appendToLog(logPath, log + "#fail\n#end " + std::to_string(run) + " exit 1\n");
@@ -188,7 +203,8 @@ int wmain() {
       dovevar::fromUtf16LeBytes(std::string_view(bytes).substr(bytes.size() >= 2 ? 2 : 0));
 
   const bool quit = runScript(script, log);
-  const int exitCode = quit ? 0 : 3;
+  const bool missing = flags.find(L",fail-missing") != std::wstring::npos && log.find("#open-missing") != std::string::npos;
+  const int exitCode = !quit ? 3 : missing ? 4 : 0;
   if (!quit) log += "#no-quit\n";
 
   if (mode == L"hang" || mode == L"hang-child") {
@@ -197,6 +213,7 @@ int wmain() {
     for (;;) Sleep(INFINITE);
   }
   if (mode.rfind(L"slow:", 0) == 0) Sleep(static_cast<DWORD>(std::wcstoul(mode.c_str() + 5, nullptr, 10)));
+  if (running != nullptr) WaitForSingleObject(running, 0);
   appendToLog(logPath, log + "#end " + std::to_string(run) + " exit " + std::to_string(exitCode) + "\n");
   return exitCode;
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <functional>
+#include <utility>
 
 #include "store/text_codec.h"
 #include "target.h"
@@ -254,8 +255,21 @@ bool writeBytes(const std::wstring& path, const std::string& bytes, std::wstring
   return ok;
 }
 
-bool runProgram(const std::wstring& application, const std::wstring& commandLine, int expectedExit,
-                const std::wstring& folder, std::wstring& failure) {
+// `pattern` with each "*" standing for any run of characters.
+bool matchesPattern(std::wstring_view text, std::wstring_view pattern) {
+  const size_t star = pattern.find(L'*');
+  if (star == std::wstring_view::npos) return text == pattern;
+  if (text.substr(0, star) != pattern.substr(0, star)) return false;
+  const std::wstring_view rest = pattern.substr(star + 1);
+  for (size_t at = star; at <= text.size(); ++at) {
+    if (matchesPattern(text.substr(at), rest)) return true;
+  }
+  return false;
+}
+
+// The process handle of the started program, or null after the failure is said.
+HANDLE startProgram(const std::wstring& application, const std::wstring& commandLine, const std::wstring& folder,
+                    std::wstring& failure) {
   std::wstring line = commandLine;
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
@@ -263,14 +277,19 @@ bool runProgram(const std::wstring& application, const std::wstring& commandLine
   if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
     failure = L"cannot start " + application + L": error " + std::to_wstring(GetLastError());
-    return false;
+    return nullptr;
   }
   CloseHandle(info.hThread);
-  const bool ended = WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0;
+  return info.hProcess;
+}
+
+// Waits up to 30 s for the program's end and closes its handle.
+bool expectProgramExit(HANDLE process, int expectedExit, std::wstring& failure) {
+  const bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
   DWORD code = 0;
-  GetExitCodeProcess(info.hProcess, &code);
-  if (!ended) TerminateProcess(info.hProcess, 99);
-  CloseHandle(info.hProcess);
+  GetExitCodeProcess(process, &code);
+  if (!ended) TerminateProcess(process, 99);
+  CloseHandle(process);
   if (ended && static_cast<int>(code) == expectedExit) return true;
   failure = L"expected exit code " + std::to_wstring(expectedExit) + L"\n     saw      " +
             (ended ? L"exit code " + std::to_wstring(code) : L"still running after 30 s");
@@ -703,9 +722,12 @@ class Runner {
         {L"copy-files", {3, &Runner::copyFiles}},
         {L"expect-menu", {2, &Runner::expectMenu}},
         {L"expect-file-line", {2, &Runner::expectFileLine}},
+        {L"expect-no-file-line", {2, &Runner::expectNoFileLine}},
         {L"hold-file", {1, &Runner::holdFile}},
         {L"release-file", {1, &Runner::releaseFile}},
         {L"run", {3, &Runner::runAndExpectExit}},
+        {L"run-later", {2, &Runner::runLater}},
+        {L"expect-later-exit", {1, &Runner::expectLaterExit}},
         {L"expect-folder-files", {2, &Runner::expectFolderFiles}},
         {L"write-list-file", {4, &Runner::writeListFile}},
         {L"mark", {0, &Runner::setMark}},
@@ -1055,8 +1077,9 @@ class Runner {
         [&](std::wstring& saw) {
           HWND status = mainWindowChild(STATUSCLASSNAMEW);
           if (status == nullptr) return (saw = L"no status bar"), false;
-          saw = quoted(target_.statusText(status, toNumber(w[1])));
-          return saw == quoted(w[2]);
+          const std::wstring text = target_.statusText(status, toNumber(w[1]));
+          saw = quoted(text);
+          return matchesPattern(text, w[2]);
         },
         failure, quoted(w[2]));
   }
@@ -1329,16 +1352,24 @@ class Runner {
   }
 
   // Some line of the file (UTF-16 or UTF-8) is exactly this text.
+  static bool fileHasLine(const std::wstring& path, const std::wstring& line, std::wstring& saw) {
+    bool exists = false;
+    const Words lines = textLines(readTextFile(path, exists));
+    const bool found = std::find(lines.begin(), lines.end(), line) != lines.end();
+    saw = found ? L"the line" : exists ? std::to_wstring(lines.size()) + L" lines without it" : L"no file " + path;
+    return found;
+  }
+
   bool expectFileLine(const Words& w, std::wstring& failure) {
     const std::wstring path = toWindowsPath(w[1]);
-    return poll(
-        [&](std::wstring& saw) {
-          bool exists = false;
-          const Words lines = textLines(readTextFile(path, exists));
-          saw = exists ? std::to_wstring(lines.size()) + L" lines without it" : L"no file " + path;
-          return std::find(lines.begin(), lines.end(), w[2]) != lines.end();
-        },
-        failure, L"a line " + quoted(w[2]) + L" in " + path);
+    return poll([&](std::wstring& saw) { return fileHasLine(path, w[2], saw); }, failure,
+                L"a line " + quoted(w[2]) + L" in " + path);
+  }
+
+  bool expectNoFileLine(const Words& w, std::wstring& failure) {
+    const std::wstring path = toWindowsPath(w[1]);
+    return stays([&](std::wstring& saw) { return !fileHasLine(path, w[2], saw); }, failure,
+                 L"no line " + quoted(w[2]) + L" in " + path);
   }
 
   // Opens the file without sharing and keeps it open, as another program may.
@@ -1367,8 +1398,24 @@ class Runner {
   // the CAD application (application name plus a raw command line), in FOLDER when
   // given, and waits for it.
   bool runAndExpectExit(const Words& w, std::wstring& failure) {
-    return runProgram(toWindowsPath(w[2]), w[3], toNumber(w[1]), w.size() > 4 ? toWindowsPath(w[4]) : L"",
-                      failure);
+    const HANDLE process =
+        startProgram(toWindowsPath(w[2]), w[3], w.size() > 4 ? toWindowsPath(w[4]) : L"", failure);
+    return process != nullptr && expectProgramExit(process, toNumber(w[1]), failure);
+  }
+
+  // run-later APP CMDLINE [FOLDER]: as run, but its exit is expected by expect-later-exit.
+  bool runLater(const Words& w, std::wstring& failure) {
+    later_ = startProgram(toWindowsPath(w[1]), w[2], w.size() > 3 ? toWindowsPath(w[3]) : L"", failure);
+    return later_ != nullptr;
+  }
+
+  bool expectLaterExit(const Words& w, std::wstring& failure) {
+    if (later_ == nullptr) {
+      failure = L"no program started by run-later";
+      return false;
+    }
+    const HANDLE process = std::exchange(later_, nullptr);
+    return expectProgramExit(process, toNumber(w[1]), failure);
   }
 
   // Exactly these file names, sorted and joined by |, "-" for none.
@@ -1464,6 +1511,7 @@ class Runner {
   Target target_;
   HWND dialog_ = nullptr;
   std::map<std::wstring, HANDLE> held_;
+  HANDLE later_ = nullptr;  // the program of run-later
   int dialogListId_ = 0;
   DWORD timeoutMs_ = kDefaultTimeoutMs;
   ULONGLONG mark_ = 0;

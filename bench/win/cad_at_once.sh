@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times a per-row run of 40 drawings under Wine, the CAD stand-in taking a second per
 # drawing, with one CAD process and with four at once; prints both, their ratio and
-# Dovevar's own time per row beyond the stand-in's and the 500 ms pause between rows.
+# Dovevar's own time per row beyond the stand-in's and the 500 ms pause between rows (with
+# four, from the four workers' time, so that a few milliseconds either way are noise).
 #   bench/win/cad_at_once.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)

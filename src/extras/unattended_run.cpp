@@ -196,13 +196,12 @@ int runUnattended(UnattendedPorts ports, const std::u16string& settingsFolder, c
   runner.setObserver(&session.recorder);
   if (request.perRow) {
     // The timer run's steps one after another: a row whose script cannot be written is
-    // passed over and the run goes on, as it does on screen. A row of another part is
-    // passed over without the pause.
+    // passed over and the run goes on, as it does on screen. Each CAD process rests the
+    // timer's interval after its row.
     runner.setTimeLimit(extras.watchdogSeconds);
     runner.setCadAtOnce(extras.cadAtOnce);
-    if (runner.startTimerRun(session.list)) {
+    if (runner.startTimerRun(session.list, kRunTimerIntervalMs)) {
       while (runner.timerTick(set, session.list)) {
-        if (!runner.timerPassedOverRow()) runner.pause(kRunTimerIntervalMs);
       }
     }
   } else {

@@ -60,8 +60,8 @@ bool BatchRunner::commandLineFits() {
 
 // Every CAD process closes its drawing by opening the end drawing; several must not open
 // one file, so each gets a copy of its own. A missing end drawing is opened by none.
-bool BatchRunner::beginWorkers(int count) {
-  workers_.begin(count, time_limit_seconds_, observer_);
+bool BatchRunner::beginWorkers(int count, int restMs) {
+  workers_.begin(count, time_limit_seconds_, restMs, observer_);
   if (count <= 1 || settings_.end_file_dwg.empty() || !files_.exists(settings_.end_file_dwg)) return true;
   std::string bytes;
   const FileSystem::ReadOutcome read = files_.readFile(settings_.end_file_dwg, false, bytes);
@@ -112,7 +112,7 @@ bool BatchRunner::runWholeList(const ScriptSet& set, DrawingList& list, RowChoic
   ProcessRun run;
   if (writeWholeListScript(files_, messages_, set, list, choice, settings_.temp_file,
                            settings_.end_file_dwg) == ScriptOutcome::kWritten) {
-    workers_.begin(1, 0, nullptr);
+    workers_.begin(1, 0, 0, nullptr);
     run = workers_.runAlone(settings_.autocad_file, cadCommandLine(settings_.temp_file));
   }
   running_ = false;
@@ -129,7 +129,7 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
     messages_.show(kMsgListIsEmpty);
     return;
   }
-  if (!commandLineFits() || !beginWorkers(cad_at_once_)) return;
+  if (!commandLineFits() || !beginWorkers(cad_at_once_, kPauseBetweenRowsMs)) return;
   // The rows are taken when the run starts: the selection the user changes meanwhile
   // changes nothing of it. Each selected row is deselected once its script is written.
   const bool selectedMode = list.nextSelectedRow(-1) >= 0;
@@ -153,8 +153,7 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
       ++taken;
       break;
     }
-    workers_.waitUntilOneIsIdle();
-    workers_.pause(kPauseBetweenRowsMs);
+    workers_.waitUntilOneIsReady();
   }
   workers_.waitUntilAllHaveEnded();
   // A run that ended early leaves the rest of its rows.
@@ -163,8 +162,8 @@ void BatchRunner::runPerRowByCommand(const ScriptSet& set, DrawingList& list) {
   runEnds();
 }
 
-bool BatchRunner::startTimerRun(const DrawingList& list) {
-  if (!beginWorkers(cad_at_once_)) return false;
+bool BatchRunner::startTimerRun(const DrawingList& list, int restMs) {
+  if (!beginWorkers(cad_at_once_, restMs)) return false;
   timer_running_ = true;
   timer_row_ = 0;
   timer_row_count_ = list.rowCount();
@@ -181,11 +180,11 @@ StepResult BatchRunner::perRowStep(const ScriptSet& set, DrawingList& list) {
     return StepResult::kListEmpty;
   }
   const int firstSelected = list.nextSelectedRow(-1);
-  // A run of the selected rows that has run the last of them leaves the rows below alone;
-  // a row deleted since the run started has no drawing to run.
-  timer_passed_over_ = (firstSelected >= 0 && firstSelected != row) ||
-                       (firstSelected < 0 && timer_selection_used_up_) || row >= list.rowCount();
-  if (timer_passed_over_) return StepResult::kSkipped;
+  if (firstSelected >= 0 && firstSelected != row) return StepResult::kSkipped;
+  // A run of the selected rows that has run the last of them leaves the rows below alone.
+  if (firstSelected < 0 && timer_selection_used_up_) return StepResult::kSkipped;
+  // A row deleted since the run started has no drawing to run.
+  if (row >= list.rowCount()) return StepResult::kSkipped;
   if (!commandLineFits()) return StepResult::kStopped;
   SystemError writeError;
   const int worker = std::max(workers_.idleWorker(), 0);
@@ -215,7 +214,6 @@ bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
   switch (stoppedBefore ? StepResult::kStopped : perRowStep(set, list)) {
     case StepResult::kRunNow:
       goOn = runRow(set, list, row, row + 1, std::max(workers_.idleWorker(), 0));
-      if (goOn) workers_.waitUntilOneIsIdle();
       break;
     case StepResult::kSkipped:
       goOn = true;
@@ -225,6 +223,8 @@ bool BatchRunner::timerTick(const ScriptSet& set, DrawingList& list) {
       break;
   }
   ++timer_row_;
+  // The next tick needs a CAD process that is free.
+  if (goOn && timer_row_ < timer_row_count_) workers_.waitUntilOneIsReady();
   goOn = goOn && !workers_.stopAsked();
   if (goOn && timer_row_ < timer_row_count_) return true;
   workers_.waitUntilAllHaveEnded();

@@ -94,15 +94,18 @@ class BatchRunner {
   // application ran.
   bool runWholeList(const ScriptSet& set, DrawingList& list, RowChoice choice);
 
-  // Command 37846: per row, the per-row script to `temp_file`, a run, a pause of 500 ms;
+  // Command 37846: per row, the per-row script to `temp_file`, a run, a pause of 500 ms
+  // (with several CAD processes, each pauses after its own row);
   // the rows selected at its start in list order when any is selected (each deselected
   // once its script is written), else every row. Ends at the first failure.
   void runPerRowByCommand(const ScriptSet& set, DrawingList& list);
 
   // Command 37851: (re)starts the timer run at row 0 with the list's row count now, and
-  // notes whether rows are selected. The window then sets timer 2 to 500 ms. False when
-  // the end drawings of several CAD processes could not be made (message 19).
-  bool startTimerRun(const DrawingList& list);
+  // notes whether rows are selected. The window then sets timer 2 to 500 ms; a run without
+  // a window calls the ticks one after another and passes the timer's interval as the
+  // rest of each CAD process after its row. False when the end drawings of several CAD
+  // processes could not be made (message 19).
+  bool startTimerRun(const DrawingList& list, int restMs = 0);
   // Timer 2, after the window has killed it: one step for the current row, the run when
   // the step says so (and, with every CAD process busy, the wait until one has ended),
   // then the next row. True when timer 2 is to be set again; false when the run has
@@ -116,12 +119,6 @@ class BatchRunner {
   StepResult perRowStep(const ScriptSet& set, DrawingList& list);
 
   bool timerRunning() const { return timer_running_; }
-  // The last step passed over a row that is not the run's (another is selected, or the
-  // row is gone), without a record.
-  bool timerPassedOverRow() const { return timer_passed_over_; }
-  // Lets the time pass between the steps of a run without a window, recording the CAD
-  // processes that end meanwhile.
-  void pause(int milliseconds) { workers_.pause(milliseconds); }
   int timerRow() const { return timer_row_; }
   int timerRowCount() const { return timer_row_count_; }
 
@@ -132,7 +129,7 @@ class BatchRunner {
   bool commandLineFits();
   // The Run script's command line of every worker fits; the end drawings of several are
   // made. Then the workers begin.
-  bool beginWorkers(int count);
+  bool beginWorkers(int count, int restMs);
   // The per-row start of a row on an idle worker, told to the observer; false when the
   // run must end.
   bool runRow(const ScriptSet& set, const DrawingList& list, int row, int ordinal, int worker);
@@ -161,7 +158,6 @@ class BatchRunner {
   // last of them.
   bool timer_selected_mode_ = false;
   bool timer_selection_used_up_ = false;
-  bool timer_passed_over_ = false;
 };
 
 }  // namespace dovevar

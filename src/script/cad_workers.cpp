@@ -7,16 +7,18 @@
 
 namespace dovevar {
 
-void CadWorkers::begin(int count, int timeLimitSeconds, RunObserver* observer) {
+void CadWorkers::begin(int count, int timeLimitSeconds, int restMs, RunObserver* observer) {
   workers_.assign(static_cast<std::size_t>(std::clamp(count, 1, kMaxCadAtOnce)), Worker{});
   time_limit_seconds_ = timeLimitSeconds;
+  rest_ms_ = restMs;
   observer_ = observer;
   stop_ = StopRequest::kNone;
 }
 
 int CadWorkers::idleWorker() const {
+  const std::int64_t now = clock_.milliseconds();
   for (std::size_t i = 0; i < workers_.size(); ++i) {
-    if (!workers_[i].running) return static_cast<int>(i);
+    if (!workers_[i].running && workers_[i].restsUntil <= now) return static_cast<int>(i);
   }
   return -1;
 }
@@ -62,6 +64,7 @@ bool CadWorkers::start(int worker, const std::u16string& application, const std:
 
 void CadWorkers::ended(Worker& worker, const ProcessRun& run) {
   worker.running = false;
+  worker.restsUntil = run.started ? clock_.milliseconds() + rest_ms_ : 0;
   if (observer_ != nullptr) observer_->rowEnds(worker.row, run);
 }
 
@@ -108,17 +111,18 @@ void CadWorkers::waitOnce(std::int64_t until) {
   if (stop_ == StopRequest::kNow) endEveryStart();
 }
 
-void CadWorkers::waitUntilOneIsIdle() {
-  while (idleWorker() < 0) waitOnce(-1);
+void CadWorkers::waitUntilOneIsReady() {
+  while (idleWorker() < 0 && !stopAsked()) {
+    std::int64_t until = -1;
+    for (const Worker& worker : workers_) {
+      if (!worker.running && (until < 0 || worker.restsUntil < until)) until = worker.restsUntil;
+    }
+    waitOnce(until);
+  }
 }
 
 void CadWorkers::waitUntilAllHaveEnded() {
   while (runningCount() > 0) waitOnce(-1);
-}
-
-void CadWorkers::pause(int milliseconds) {
-  const std::int64_t until = clock_.milliseconds() + milliseconds;
-  while (clock_.milliseconds() < until && !stopAsked()) waitOnce(until);
 }
 
 ProcessRun CadWorkers::runAlone(const std::u16string& application, const std::u16string& commandLine) {

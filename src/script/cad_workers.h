@@ -27,11 +27,12 @@ class CadWorkers {
   CadWorkers(ProcessPort& processes, Clock& clock, Messages& messages)
       : processes_(processes), clock_(clock), messages_(messages) {}
 
-  // A run begins with `count` workers (1 to 8), each start with the time limit; the
+  // A run begins with `count` workers (1 to 8), each start with the time limit, each
+  // worker resting `restMs` after its start has ended before it takes the next; the
   // observer, when there is one, is told every start and end.
-  void begin(int count, int timeLimitSeconds, RunObserver* observer);
+  void begin(int count, int timeLimitSeconds, int restMs, RunObserver* observer);
   int count() const { return static_cast<int>(workers_.size()); }
-  // A worker with nothing running; -1 when every one runs.
+  // A worker with nothing running that has rested; -1 when there is none.
   int idleWorker() const;
   int runningCount() const;
 
@@ -39,11 +40,10 @@ class CadWorkers {
   // has the same drawing open has ended. Message 6 when it cannot start; false then.
   bool start(int worker, const std::u16string& application, const std::u16string& commandLine, int row,
              int ordinal, std::u16string_view drawing, std::u16string_view fileName);
-  // Waits until a worker is idle (with one worker: until its start has ended).
-  void waitUntilOneIsIdle();
+  // Waits until a worker is idle and has rested (with one worker: until its start has
+  // ended, and the rest after it), or a stop is asked.
+  void waitUntilOneIsReady();
   void waitUntilAllHaveEnded();
-  // Lets `milliseconds` pass, recording the starts that end meanwhile.
-  void pause(int milliseconds);
 
   // One start for the whole list, waited for without a time limit and told to nobody; a
   // stop now ends it.
@@ -60,6 +60,7 @@ class CadWorkers {
     int row = -1;
     std::u16string drawing;
     std::int64_t deadline = -1;  // -1: no time limit
+    std::int64_t restsUntil = 0;
   };
 
   bool runsDrawing(std::u16string_view drawing) const;
@@ -75,6 +76,7 @@ class CadWorkers {
   RunObserver* observer_ = nullptr;
   std::vector<Worker> workers_;
   int time_limit_seconds_ = 0;
+  int rest_ms_ = 0;
   StopRequest stop_ = StopRequest::kNone;
 };
 

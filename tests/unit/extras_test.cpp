@@ -412,6 +412,15 @@ TEST(RecordedRuns, FourCadProcessesRunAtOnceEachOnAScriptAndAnEndDrawingOfItsOwn
   same.runner.runPerRowByCommand(*same.set, same.list);
   EXPECT_EQ(same.processes.mostAtOnce(), 2);
   EXPECT_EQ(same.outcomes().size(), 3u);
+
+  // A tick of the timer run starts its row while the other worker's still runs.
+  RecordedRun timer;
+  timer.runner.setCadAtOnce(2);
+  ASSERT_TRUE(timer.runner.startTimerRun(timer.list));
+  while (timer.runner.timerTick(*timer.set, timer.list)) {
+  }
+  EXPECT_EQ(timer.processes.mostAtOnce(), 2);
+  EXPECT_EQ(timer.outcomes().size(), 3u);
 }
 
 // The user stops a run: after the drawing that runs, the rest are skipped; a stop now

@@ -9,7 +9,7 @@ bool RecordingProcesses::record(Kind kind, const std::u16string& application, co
   const int number = starts_++;
   const bool fails = application.empty() || missingPrograms.count(application) != 0 ||
                      (failFromStart >= 0 && number >= failFromStart);
-  events.push_back({kind, application, commandLine, 0, !fails, clock->now_ms});
+  events.push_back({kind, application, commandLine, 0, !fails});
   if (!fails && whileRunning) whileRunning(events.back());
   return !fails;
 }
@@ -38,7 +38,7 @@ ProcessWait RecordingProcesses::waitForEnd(int milliseconds) {
     return ended;
   }
   if (until < 0) throw std::logic_error("a wait without end: every start hangs");
-  if (running_.empty()) events.push_back({Kind::kPause, u"", u"", milliseconds, false, clock->now_ms});
+  if (running_.empty()) events.push_back({Kind::kPause, u"", u"", milliseconds, false});
   clock->now_ms = until;
   return {};
 }
@@ -47,7 +47,7 @@ void RecordingProcesses::endNow(ProcessId id) {
   const auto found =
       std::find_if(running_.begin(), running_.end(), [id](const Running& running) { return running.id == id; });
   if (found == running_.end()) return;
-  events.push_back({Kind::kEndNow, u"", found->commandLine, 0, true, clock->now_ms});
+  events.push_back({Kind::kEndNow, u"", found->commandLine, 0, true});
   running_.erase(found);
 }
 

@@ -27,7 +27,6 @@ class RecordingProcesses : public ProcessPort {
     std::u16string commandLine;  // the arguments of a start without wait
     int milliseconds = 0;        // a pause
     bool started = false;
-    std::int64_t at = 0;         // the fake clock's time
   };
   // How a start that succeeds goes.
   struct Behaviour {

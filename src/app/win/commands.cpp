@@ -206,14 +206,21 @@ void MainCommands::stopRun() {
   }
 }
 
-// The drawings of the last run that did not end well, read from the report as it is now.
+// The drawings of the last run that did not end well, read from the report as it is now;
+// a report that another program keeps from being read is said so, not taken for none.
 void MainCommands::selectFailedRows() {
+  const std::u16string& path = app_.report->path();
+  const int language = app_.settings.moji_type;
   std::string bytes;
   std::vector<std::u16string> failed;
-  if (app_.files.readFile(app_.report->path(), false, bytes) == FileSystem::ReadResult::kRead) {
+  const FileSystem::ReadOutcome read = app_.files.readFile(path, false, bytes);
+  if (read == FileSystem::ReadResult::kRead) {
     failed = failedDrawingsOfLastRun(bytes);
+  } else if (read == FileSystem::ReadResult::kFailed) {
+    app_.ui.failureBox(fillText(extrasText(language, ExtrasText::kReportNotOpened), {path}), u"Dovevar",
+                       UiPort::BoxStyle::kExclamation, read.error);
+    return;
   }
-  const int language = app_.settings.moji_type;
   if (failed.empty()) {
     app_.ui.messageBox(extrasText(language, ExtrasText::kNoFailedRows), u"Dovevar", UiPort::BoxStyle::kPlain);
     return;

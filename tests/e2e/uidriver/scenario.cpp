@@ -853,14 +853,22 @@ class Runner {
     const auto found = named.find(w[1]);
     HWND button = dialogControl(found != named.end() ? std::to_wstring(found->second) : w[1], failure);
     if (button == nullptr) return false;
-    PostMessageW(button, BM_CLICK, 0, 0);
+    sendBriefly(button, BM_CLICK, 0);
     return true;
   }
 
   bool closeDialog(const Words&, std::wstring& failure) {
     if (!haveDialog(failure)) return false;
-    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    sendBriefly(dialog_, WM_SYSCOMMAND, SC_CLOSE);
     return true;
+  }
+
+  // Sent rather than posted, so that a dialog the step ends is gone before the next step
+  // looks for the next one; a step whose handler opens a box of its own, and so does not
+  // come back, is let go after a short while.
+  static void sendBriefly(HWND window, UINT message, WPARAM wParam) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, 300, &ignored);
   }
 
   bool setEdit(const Words& w, std::wstring& failure) {

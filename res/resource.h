@@ -8,6 +8,7 @@
 // Menus of the UI languages: 109 + language (Japanese, English, Korean, Chinese).
 #define IDR_MENU_JAPANESE 109
 #define IDR_ACCELERATORS 109
+#define IDR_LIST_KEYS 120
 
 // Dialog 14: the UI language.
 #define IDD_LANGUAGE 14

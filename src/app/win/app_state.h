@@ -41,6 +41,7 @@ struct AppState {
   HWND statusBar = nullptr;
   HMENU menu = nullptr;
   HACCEL accelerators = nullptr;  // table 109
+  HACCEL listKeys = nullptr;      // Delete, Ctrl+A, F2, Ctrl+F, Ctrl+S, Ctrl+O
   // The user chose to close during a run: the window closes once the run has ended.
   bool closeAfterRun = false;
   HFONT editorFont = nullptr;

@@ -76,6 +76,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   UpdateWindow(window);
 
   app.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  app.listKeys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_LIST_KEYS));
   app.processes.setMessageHandler([&app] { dovevar::win::handleWaitingMessages(app); });
   const int exitCode = dovevar::win::runMessageLoop(app);
   dovevar::win::saveSettingsAtExit(app);

@@ -13,12 +13,20 @@ bool isStopKey(const AppState& app, const MSG& message) {
          message.hwnd != nullptr && GetAncestor(message.hwnd, GA_ROOT) == app.mainWindow;
 }
 
+// The list's keys are the main window's own: not the about window's, and not while an
+// in-place editor has the focus, so that Delete and Ctrl+A still edit the cell's text.
+bool takesListKeys(const AppState& app, const MSG& message) {
+  return message.hwnd != nullptr && GetAncestor(message.hwnd, GA_ROOT) == app.mainWindow &&
+         !app.cellEditor.holds(message.hwnd);
+}
+
 void handle(AppState& app, MSG& message) {
   if (isStopKey(app, message)) {
     PostMessageW(app.mainWindow, WM_COMMAND, kStopRunCommandId, 0);
     return;
   }
   if (TranslateAcceleratorW(app.mainWindow, app.accelerators, &message)) return;
+  if (takesListKeys(app, message) && TranslateAcceleratorW(app.mainWindow, app.listKeys, &message)) return;
   if (isAboutWindowMessage(message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

@@ -32,6 +32,10 @@ class CellEditorView {
   void onListClick();
   // Before a command runs: the text box stores its text, the drop-down is cancelled.
   void close();
+  // The window is the open editor or a part of it (the drop-down's own edit box).
+  bool holds(HWND window) const {
+    return control_ != nullptr && window != nullptr && (window == control_ || IsChild(control_, window));
+  }
 
  private:
   void destroyControl();

@@ -311,7 +311,8 @@ std::wstring folderFiles(const std::wstring& folder) {
   return joined.empty() ? L"-" : joined;
 }
 
-// A menu as lines: popup captions flush left, entries indented by two, separators "-".
+// A menu as lines: popup captions flush left, entries indented by two, separators "-";
+// the tab before an entry's key as "\t".
 void appendMenuLines(HMENU menu, const std::wstring& indent, Words& lines) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
@@ -328,7 +329,11 @@ void appendMenuLines(HMENU menu, const std::wstring& indent, Words& lines) {
       lines.push_back(indent + caption);
       appendMenuLines(info.hSubMenu, indent + L"  ", lines);
     } else {
-      lines.push_back(indent + caption + L" (" + std::to_wstring(info.wID) + L")");
+      // The key after the tab reads "\t" in the expected file.
+      std::wstring text = caption;
+      const size_t tab = text.find(L'\t');
+      if (tab != std::wstring::npos) text.replace(tab, 1, L"\\t");
+      lines.push_back(indent + text + L" (" + std::to_wstring(info.wID) + L")");
     }
   }
 }
@@ -581,6 +586,7 @@ class Runner {
   bool findDialog(const std::wstring& title, const std::wstring* text, HWND& found) {
     for (const WindowInfo& window : target_.topWindows()) {
       if (window.className != L"#32770") continue;
+      if (window.handle == leaving_ && GetTickCount64() - leftAt_ < 1000) continue;
       if (title != L"*" && window.title != title) continue;
       if (text != nullptr && *text != L"*") {
         HWND label = GetDlgItem(window.handle, 0xFFFF);
@@ -853,22 +859,24 @@ class Runner {
     const auto found = named.find(w[1]);
     HWND button = dialogControl(found != named.end() ? std::to_wstring(found->second) : w[1], failure);
     if (button == nullptr) return false;
-    sendBriefly(button, BM_CLICK, 0);
+    PostMessageW(button, BM_CLICK, 0, 0);
+    leaving(dialog_);
     return true;
   }
 
   bool closeDialog(const Words&, std::wstring& failure) {
     if (!haveDialog(failure)) return false;
-    sendBriefly(dialog_, WM_SYSCOMMAND, SC_CLOSE);
+    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    leaving(dialog_);
     return true;
   }
 
-  // Sent rather than posted, so that a dialog the step ends is gone before the next step
-  // looks for the next one; a step whose handler opens a box of its own, and so does not
-  // come back, is let go after a short while.
-  static void sendBriefly(HWND window, UINT message, WPARAM wParam) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, 300, &ignored);
+  // The dialog a press or close was posted to may still be on screen for a moment: the
+  // next expect-box or expect-dialog passes it over for a second, so that it finds the
+  // box that comes next, not the one that is going.
+  void leaving(HWND dialog) {
+    leaving_ = dialog;
+    leftAt_ = GetTickCount64();
   }
 
   bool setEdit(const Words& w, std::wstring& failure) {
@@ -1520,6 +1528,8 @@ class Runner {
   HWND dialog_ = nullptr;
   std::map<std::wstring, HANDLE> held_;
   HANDLE later_ = nullptr;  // the program of run-later
+  HWND leaving_ = nullptr;  // the dialog the last press or close was posted to
+  ULONGLONG leftAt_ = 0;
   int dialogListId_ = 0;
   DWORD timeoutMs_ = kDefaultTimeoutMs;
   ULONGLONG mark_ = 0;

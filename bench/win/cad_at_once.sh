@@ -6,13 +6,8 @@
 #   bench/win/cad_at_once.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-source "$root/scripts/lib.sh"
-ensure_packages "${windows_packages[@]}" "${bench_packages[@]}"
-build_preset win64
-build=$root/build/win64
-bench="$root/tests/e2e/bench.sh"
-trap '"$bench" down "$build"' EXIT
-"$bench" up "$build"
+source "$root/bench/win/prepare.sh"
+bench_up
 log=$(bash "$root/tests/e2e/run-scenario.sh" "$build" "$root/bench/win/forty_drawings_at_once.scn")
 echo "$log" | grep -E 'expect-elapsed|expect-responsive|FAIL|PASS'
 figures=($(echo "$log" | sed -n 's/.*expect-elapsed.*(took \([0-9]*\) ms).*/\1/p'))

@@ -7,10 +7,7 @@
 #   bench/win/collection.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-source "$root/scripts/lib.sh"
-ensure_packages "${windows_packages[@]}" "${bench_packages[@]}"
-build_preset win64
-build=$root/build/win64
+source "$root/bench/win/prepare.sh"
 data=$build/bench-data
 
 if [ ! -f "$data/.made" ]; then
@@ -26,9 +23,7 @@ if [ ! -f "$data/.made" ]; then
   touch "$data/.made"
 fi
 
-bench="$root/tests/e2e/bench.sh"
-trap '"$bench" down "$build"' EXIT
-"$bench" up "$build"
+bench_up
 # shellcheck disable=SC1091
 source "$build/bench/env.sh"
 windows() { printf 'Z:%s' "$1" | tr / '\\'; }

@@ -5,10 +5,7 @@
 #   bench/win/editing.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-source "$root/scripts/lib.sh"
-ensure_packages "${windows_packages[@]}" "${bench_packages[@]}"
-build_preset win64
-build=$root/build/win64
+source "$root/bench/win/prepare.sh"
 data=$build/bench-data/hundred-thousand
 if [ ! -f "$data/.made" ]; then
   rm -rf "$data"
@@ -18,8 +15,6 @@ if [ ! -f "$data/.made" ]; then
 fi
 LIST_FOLDER=$(printf 'Z:%s' "$data" | tr / '\\')
 export LIST_FOLDER
-bench="$root/tests/e2e/bench.sh"
-trap '"$bench" down "$build"' EXIT
-"$bench" up "$build"
+bench_up
 bash "$root/tests/e2e/run-scenario.sh" "$build" "$root/bench/win/edit_large_list.scn" |
   grep -E 'expect-elapsed|expect-responsive|FAIL|PASS'

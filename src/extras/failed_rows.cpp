@@ -1,6 +1,7 @@
 #include "extras/failed_rows.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "extras/run_report.h"
 #include "script/run_script.h"
@@ -23,6 +24,7 @@ std::vector<std::u16string> failedDrawingsOfLastRun(std::string_view reportBytes
     at = end + 1;
   }
   std::vector<std::u16string> failed;
+  std::unordered_set<std::u16string> seen;
   if (rows.empty()) return failed;
   const std::vector<std::string>& last = rows.back();
   for (const std::vector<std::string>& row : rows) {
@@ -34,18 +36,27 @@ std::vector<std::u16string> failedDrawingsOfLastRun(std::string_view reportBytes
       field.remove_prefix(1);
     }
     const std::u16string drawing = utf8ToUtf16(field);
-    if (std::find(failed.begin(), failed.end(), drawing) == failed.end()) failed.push_back(drawing);
+    if (seen.insert(drawing).second) failed.push_back(drawing);
   }
   return failed;
 }
 
+namespace {
+
+std::u16string folded(std::u16string path) {
+  for (char16_t& c : path) c = foldAsciiCase(c);
+  return path;
+}
+
+}  // namespace
+
+// A set of the folded paths, so that a long list against many failures stays one pass.
 int selectRowsOfDrawings(const ScriptSet& set, DrawingList& list, const std::vector<std::u16string>& drawings) {
+  std::unordered_set<std::u16string> failedPaths;
+  for (const std::u16string& drawing : drawings) failedPaths.insert(folded(drawing));
   int selected = 0;
   for (int row = 0; row < list.rowCount(); ++row) {
-    const std::u16string path = drawingPathOfRow(set, list, row);
-    const bool failed = std::any_of(drawings.begin(), drawings.end(),
-                                    [&path](const std::u16string& drawing) { return equalIgnoringAsciiCase(drawing, path); });
-    if (failed) {
+    if (failedPaths.count(folded(drawingPathOfRow(set, list, row))) != 0) {
       list.selectRow(row);
       ++selected;
     } else {

@@ -405,22 +405,24 @@ TEST(RecordedRuns, FourCadProcessesRunAtOnceEachOnAScriptAndAnEndDrawingOfItsOwn
   EXPECT_EQ(run.status.back(), u"8 done, 0 failed");
   EXPECT_TRUE(run.recorder.everyRowStarted());
 
-  // Two rows of one drawing never run at once.
-  RecordedRun same;
-  same.list.setCell(2, 0, u"a.dwg");
-  same.runner.setCadAtOnce(3);
-  same.runner.runPerRowByCommand(*same.set, same.list);
-  EXPECT_EQ(same.processes.mostAtOnce(), 2);
-  EXPECT_EQ(same.outcomes().size(), 3u);
-
-  // A tick of the timer run starts its row while the other worker's still runs.
-  RecordedRun timer;
-  timer.runner.setCadAtOnce(2);
-  ASSERT_TRUE(timer.runner.startTimerRun(timer.list));
-  while (timer.runner.timerTick(*timer.set, timer.list)) {
+  // Two rows of one drawing never run at once; a tick of the timer run starts its row
+  // while the other worker's still runs.
+  struct Case {
+    int atOnce;
+    bool sameDrawing;
+    bool timerRun;
+  };
+  for (const Case& c : {Case{3, true, false}, Case{2, false, true}}) {
+    RecordedRun other;
+    if (c.sameDrawing) other.list.setCell(2, 0, u"a.dwg");
+    other.runner.setCadAtOnce(c.atOnce);
+    if (!c.timerRun) other.runner.runPerRowByCommand(*other.set, other.list);
+    for (bool goOn = c.timerRun && other.runner.startTimerRun(other.list); goOn;) {
+      goOn = other.runner.timerTick(*other.set, other.list);
+    }
+    EXPECT_EQ(other.processes.mostAtOnce(), 2) << c.atOnce;
+    EXPECT_EQ(other.outcomes().size(), 3u) << c.atOnce;
   }
-  EXPECT_EQ(timer.processes.mostAtOnce(), 2);
-  EXPECT_EQ(timer.outcomes().size(), 3u);
 }
 
 // The user stops a run: after the drawing that runs, the rest are skipped; a stop now

@@ -255,18 +255,6 @@ bool writeBytes(const std::wstring& path, const std::string& bytes, std::wstring
   return ok;
 }
 
-// `pattern` with each "*" standing for any run of characters.
-bool matchesPattern(std::wstring_view text, std::wstring_view pattern) {
-  const size_t star = pattern.find(L'*');
-  if (star == std::wstring_view::npos) return text == pattern;
-  if (text.substr(0, star) != pattern.substr(0, star)) return false;
-  const std::wstring_view rest = pattern.substr(star + 1);
-  for (size_t at = star; at <= text.size(); ++at) {
-    if (matchesPattern(text.substr(at), rest)) return true;
-  }
-  return false;
-}
-
 // The process handle of the started program, or null after the failure is said.
 HANDLE startProgram(const std::wstring& application, const std::wstring& commandLine, const std::wstring& folder,
                     std::wstring& failure) {
@@ -1093,9 +1081,8 @@ class Runner {
         [&](std::wstring& saw) {
           HWND status = mainWindowChild(STATUSCLASSNAMEW);
           if (status == nullptr) return (saw = L"no status bar"), false;
-          const std::wstring text = target_.statusText(status, toNumber(w[1]));
-          saw = quoted(text);
-          return matchesPattern(text, w[2]);
+          saw = quoted(target_.statusText(status, toNumber(w[1])));
+          return saw == quoted(w[2]);
         },
         failure, quoted(w[2]));
   }

@@ -28,10 +28,17 @@ std::vector<TreeFolder> walkFolderTree(FileSystem& files, std::u16string_view ro
 
 int scanFolderTree(FileSystem& files, DrawingList& list, const ScriptSet& current,
                    std::vector<TreeFolder>& table, DrawingType type, int position) {
+  return scanFolderTree(files, list, current, table, {type}, position);
+}
+
+int scanFolderTree(FileSystem& files, DrawingList& list, const ScriptSet& current,
+                   std::vector<TreeFolder>& table, std::initializer_list<DrawingType> types, int position) {
   for (TreeFolder& folder : table) {
     if (folder.state != TreeFolderState::kListed) continue;
-    if (const int next = scanFolder(files, list, current, folder.path, type, position); next != 0)
-      position = next;
+    for (const DrawingType type : types) {
+      if (const int next = scanFolder(files, list, current, folder.path, type, position); next != 0)
+        position = next;
+    }
     folder.state = TreeFolderState::kScanned;
   }
   return position;

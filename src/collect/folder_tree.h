@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,5 +37,8 @@ std::vector<TreeFolder> walkFolderTree(FileSystem& files, std::u16string_view ro
 // `position`; returns the position after the last row added (`position` when none).
 int scanFolderTree(FileSystem& files, DrawingList& list, const ScriptSet& current,
                    std::vector<TreeFolder>& table, DrawingType type, int position);
+// The same with several types, each folder giving its drawings of each type in turn.
+int scanFolderTree(FileSystem& files, DrawingList& list, const ScriptSet& current,
+                   std::vector<TreeFolder>& table, std::initializer_list<DrawingType> types, int position);
 
 }  // namespace dovevar

@@ -82,6 +82,10 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
      u"마지막 실행에서 실패한 {0}행을 선택했습니다", u"已选择最后一次运行中失败的 {0} 行"},
     {u"同時に起動する CAD の数 (1～8):", u"CAD processes at once (1 to 8):", u"동시에 실행할 CAD 수 (1~8):",
      u"同时启动的 CAD 数 (1～8):"},
+    {u"ドロップされた {0} 個のファイルは図面でもフォルダでもないため、追加しませんでした。",
+     u"{0} dropped files are neither drawings nor folders and were not added.",
+     u"끌어 놓은 파일 {0}개는 도면도 폴더도 아니므로 추가하지 않았습니다.",
+     u"拖放的 {0} 个文件既不是图纸也不是文件夹，未添加。"},
 }};
 
 }  // namespace

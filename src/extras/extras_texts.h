@@ -47,6 +47,7 @@ enum class ExtrasText : int {
   kNoFailedRows,        // the last run had no failed row
   kFailedRowsSelected,  // {0} rows selected of the last run
   kSettingsCadAtOnce,
+  kDropPassedOver,      // {0} dropped files that are neither drawings nor folders
   kCount
 };
 

@@ -9,6 +9,7 @@
 #include "app/win/list_autosave.h"
 #include "app/win/one_window_per_folder.h"
 #include "collect/folder_select.h"
+#include "collect/win/file_drop.h"
 #include "extras/extras_settings.h"
 #include "extras/run_recorder.h"
 #include "extras/run_report.h"
@@ -80,6 +81,8 @@ struct AppState {
   // Made once the settings folder is known; the runner tells the recorder every row.
   std::unique_ptr<RunReport> report;
   std::unique_ptr<RunRecorder> recorder;
+  // Drawings and folders dropped onto the list (file_drop.h); made with the list view.
+  std::unique_ptr<FileDropTarget> fileDrop;
 };
 
 }  // namespace dovevar::win

@@ -10,6 +10,7 @@
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
 #include "collect/collection_commands.h"
+#include "collect/dropped_paths.h"
 #include "collect/file_name_rules.h"
 #include "collect/win/file_name_rules_dialog.h"
 #include "collect/win/folder_select_dialog.h"
@@ -42,6 +43,12 @@ std::u16string programFolder() {
   std::u16string folder = fromWide(std::wstring(path, length));
   const std::size_t slash = folder.rfind(u'\\');
   return slash == std::u16string::npos ? std::u16string(u".") : folder.substr(0, slash);
+}
+
+// The file-name rules over the rows a collection or a drop has just added, when they are on.
+void applyRulesToNewRows(AppState& app, int firstNewRow) {
+  applyRulesAfterCollection(app.list, app.settings.file_set, ruleLabels(app.texts, app.settings.moji_type),
+                            firstNewRow);
 }
 
 }  // namespace
@@ -86,6 +93,26 @@ void tellReportFailure(AppState& app) {
   const std::u16string& reason = app.recorder->writeError().reason;
   if (!reason.empty()) text += u"\r\n\r\n" + reason;
   app.ui.messageBox(text, u"Dovevar", UiPort::BoxStyle::kExclamation);
+}
+
+bool dropAccepted(const AppState& app) {
+  return !app.runner.running() && IsWindowEnabled(app.mainWindow) != FALSE;
+}
+
+void takeDroppedFiles(AppState& app, const DroppedPaths& paths) {
+  if (!dropAccepted(app)) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  app.cellEditor.close();
+  const DropOutcome outcome =
+      addDroppedPaths(app.files, app.list, currentScriptSet(app.scriptSets, app.settings.scrpit_type), paths);
+  applyRulesToNewRows(app, outcome.firstNewRow);
+  app.listView.showRows();
+  if (outcome.passedOver == 0) return;
+  app.ui.messageBox(fillText(extrasText(app.settings.moji_type, ExtrasText::kDropPassedOver),
+                             {decimalText(outcome.passedOver)}),
+                    u"Dovevar", UiPort::BoxStyle::kExclamation);
 }
 
 int MainCommands::rowCount() const { return app_.list.rowCount(); }
@@ -263,10 +290,7 @@ void MainCommands::openRunReport() {
   }
 }
 
-void MainCommands::applyRulesAfterCollecting(int firstNewRow) {
-  applyRulesAfterCollection(app_.list, app_.settings.file_set,
-                            ruleLabels(app_.texts, app_.settings.moji_type), firstNewRow);
-}
+void MainCommands::applyRulesAfterCollecting(int firstNewRow) { applyRulesToNewRows(app_, firstNewRow); }
 
 void MainCommands::applyRulesFrom(int firstRow) {
   applyFileNameRules(app_.list, app_.settings.file_set, ruleLabels(app_.texts, app_.settings.moji_type), firstRow);

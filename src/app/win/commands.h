@@ -89,4 +89,12 @@ void askToCloseDuringRun(AppState& app);
 // Tells the user, once, that the run report could not be written.
 void tellReportFailure(AppState& app);
 
+// Posted by the list's drop target once a drop has been taken.
+inline constexpr UINT kFilesDroppedMessage = WM_APP + 1;
+// A drop is taken while no run goes on and no dialog holds the window.
+bool dropAccepted(const AppState& app);
+// Adds what was dropped, as the collections add drawings, and tells what was passed over;
+// a beep instead when the drop is not accepted now.
+void takeDroppedFiles(AppState& app, const DroppedPaths& paths);
+
 }  // namespace dovevar::win

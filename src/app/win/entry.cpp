@@ -1,5 +1,6 @@
 // Program entry: resources, the main window, the message loop.
 #include <windows.h>
+#include <ole2.h>
 #include <shellapi.h>
 
 #include <string>
@@ -47,20 +48,8 @@ int runFromCommandLine(const dovevar::StartRequest& request) {
   return dovevar::runUnattended({files, processes, spooler, clock}, dovevar::win::currentDirectory(), request);
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  const dovevar::StartRequest request = dovevar::parseStartArguments(startArguments());
-  if (request.kind == dovevar::StartRequest::Kind::kBadArguments) return dovevar::kUnattendedBadArguments;
-  if (request.kind == dovevar::StartRequest::Kind::kUnattended) return runFromCommandLine(request);
-  if (request.kind == dovevar::StartRequest::Kind::kStop) {
-    return dovevar::win::askNightRunToStop(dovevar::win::currentDirectory()) ? dovevar::kUnattendedDone
-                                                                            : dovevar::kUnattendedFailed;
-  }
-
-  dovevar::win::OneWindowPerFolder oneWindow(dovevar::win::currentDirectory());
-  if (oneWindow.alreadyOpen()) return 0;
-
+// The main window from its creation to the end of its message loop.
+int runMainWindow(HINSTANCE instance, int showCommand, dovevar::win::OneWindowPerFolder& oneWindow) {
   dovevar::win::AppState app;
   app.oneWindow = &oneWindow;
   app.instance = instance;
@@ -80,5 +69,26 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   app.processes.setMessageHandler([&app] { dovevar::win::handleWaitingMessages(app); });
   const int exitCode = dovevar::win::runMessageLoop(app);
   dovevar::win::saveSettingsAtExit(app);
+  return exitCode;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  const dovevar::StartRequest request = dovevar::parseStartArguments(startArguments());
+  if (request.kind == dovevar::StartRequest::Kind::kBadArguments) return dovevar::kUnattendedBadArguments;
+  if (request.kind == dovevar::StartRequest::Kind::kUnattended) return runFromCommandLine(request);
+  if (request.kind == dovevar::StartRequest::Kind::kStop) {
+    return dovevar::win::askNightRunToStop(dovevar::win::currentDirectory()) ? dovevar::kUnattendedDone
+                                                                            : dovevar::kUnattendedFailed;
+  }
+
+  dovevar::win::OneWindowPerFolder oneWindow(dovevar::win::currentDirectory());
+  if (oneWindow.alreadyOpen()) return 0;
+
+  // Drag and drop needs OLE on this thread for as long as the window lives.
+  const bool ole = SUCCEEDED(OleInitialize(nullptr));
+  const int exitCode = runMainWindow(instance, showCommand, oneWindow);
+  if (ole) OleUninitialize();
   return exitCode;
 }

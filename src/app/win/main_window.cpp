@@ -1,6 +1,7 @@
 #include "app/win/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <stdexcept>
 
@@ -128,7 +129,18 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       // Windows ends the process once this returns: no WM_DESTROY, no end of the loop.
       if (wParam != FALSE) saveAtSessionEnd(*app);
       return 0;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wParam);
+      const DroppedPaths paths = pathsOfDrop(drop);
+      DragFinish(drop);
+      takeDroppedFiles(*app, paths);
+      return 0;
+    }
+    case kFilesDroppedMessage:
+      for (const DroppedPaths& paths : app->fileDrop->takeDrops()) takeDroppedFiles(*app, paths);
+      return 0;
     case WM_DESTROY:
+      if (app->fileDrop != nullptr) app->fileDrop->detach();
       if (app->oneWindow != nullptr) app->oneWindow->unmark(window);
       saveListAtExit(*app);
       PostQuitMessage(0);

@@ -1,8 +1,10 @@
 #include "app/win/startup.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/version.h"
+#include "app/win/commands.h"
 #include "app/win/main_window_parts.h"
 #include "config/win/first_run.h"
 #include "extras/extras_texts.h"
@@ -72,6 +74,11 @@ void startUp(AppState& app) {
 
   app.toolbar = createToolbar(app);
   app.listView.create(app.mainWindow, app.instance);
+  // Explorer drops onto the list; a program that posts WM_DROPFILES drops onto the window.
+  app.fileDrop = std::make_unique<FileDropTarget>([&app] { return dropAccepted(app); }, app.mainWindow,
+                                                  kFilesDroppedMessage);
+  app.fileDrop->attach(app.listView.window());
+  DragAcceptFiles(app.mainWindow, TRUE);
   // The set the last list was made with wins over the Main settings file's.
   readListFile(app.files, app.messages, automaticListPath(app), ListPass::kScriptSetOnly,
                app.settings.scrpit_type, app.list);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "store/text_codec.h"
+#include "file_drop.h"
 #include "target.h"
 
 namespace uidriver {
@@ -693,6 +694,8 @@ class Runner {
         {L"browse-select", {1, &Runner::browseSelect}},
         {L"click-header", {1, &Runner::clickHeader}},
         {L"resize", {2, &Runner::resize}},
+        {L"drop-files", {1, &Runner::dropOntoList}},
+        {L"drop-refused", {1, &Runner::dropOntoList}},
         {L"expect-list-layout", {4, &Runner::expectListLayout}},
         {L"expect-toolbar-button", {1, &Runner::expectToolbarButton}},
         {L"expect-status", {2, &Runner::expectStatus}},
@@ -1028,6 +1031,21 @@ class Runner {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     postClick(header, centre(rect), L"left");
     return true;
+  }
+
+  // drop-files PATH...: the paths dragged from this process and dropped onto the Drawing
+  // list, taken as a copy; drop-refused PATH...: the same drop, which the list refuses.
+  bool dropOntoList(const Words& w, std::wstring& failure) {
+    HWND list = listView();
+    DWORD effect = DROPEFFECT_NONE;
+    if (list == nullptr) {
+      failure = L"no Drawing list";
+      return false;
+    }
+    if (!dropFiles(list, Words(w.begin() + 1, w.end()), effect, failure)) return false;
+    const bool wanted = w[0] == L"drop-files" ? effect == DROPEFFECT_COPY : effect == DROPEFFECT_NONE;
+    if (!wanted) failure = L"the list answered the drop with effect " + std::to_wstring(effect);
+    return wanted;
   }
 
   // resize WIDTH HEIGHT: the main window's outer size, as a user drags it.

@@ -35,6 +35,22 @@ if grep -qE '\$\{DOVEVAR_(ZIP|SETUP)\}' "$scenario" && [ -z "$zip" -o -z "$setup
 fi
 export DOVEVAR_ZIP="$(windows_path "$zip")" DOVEVAR_SETUP="$(windows_path "$setup")"
 
+# A scenario that begins with `dpi N` runs with the screen at N DPI: Wine reads it when
+# its server starts, so the server is restarted, and again afterwards at 96.
+set_dpi() {
+  local value
+  value=$(printf '0x%x' "$1")
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$value" /f >/dev/null 2>&1
+  wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$value" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null
+  wineserver -w
+}
+dpi=$(sed -n 's/^dpi \([0-9][0-9]*\)$/\1/p' "$scenario" | head -1)
+if [ -n "$dpi" ] && [ "$dpi" != 96 ]; then
+  set_dpi "$dpi"
+  trap 'set_dpi 96' EXIT
+fi
+
 out=$build/e2e/$name
 rm -rf "$out"
 mkdir -p "$out/bin" "$out/work"

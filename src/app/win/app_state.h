@@ -46,6 +46,8 @@ struct AppState {
   // The user chose to close during a run: the window closes once the run has ended.
   bool closeAfterRun = false;
   HFONT editorFont = nullptr;
+  int dpi = 96;                          // the main window's, read when it is made
+  HIMAGELIST toolbarImages = nullptr;    // the toolbar's buttons away from 96 DPI
   // The working directory when the main window is created. Every file with a fixed
   // name lives here, not beside the executable, and later changes of the current
   // directory do not move it.

@@ -83,6 +83,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       app->mainWindow = window;
       startUp(*app);
       return 0;
+    case WM_DPICHANGED:
+      showAtDpi(*app, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SIZE:
       layOut(*app, lParam);
       return 0;

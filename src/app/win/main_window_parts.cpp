@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include <array>
+#include <vector>
 
 #include "app/command_table.h"
+#include "app/dpi_scale.h"
 #include "platform/win/wide.h"
 #include "resource.h"
 #include "script/script_sets.h"
@@ -19,6 +21,37 @@ constexpr int kStatusBarId = 1;
 constexpr int kButtonSize = 32;
 constexpr std::array<int, 4> kPaneEdges = {450, 600, 800, -1};
 constexpr wchar_t kMakerPane[] = L"\"Quillmark\"";
+
+constexpr COLORREF kButtonFace = RGB(192, 192, 192);  // the bitmap's background
+
+// The button bitmap stretched to the window's DPI, its grey background see-through.
+void showToolbarImages(AppState& app, HWND toolbar) {
+  const int size = scaledToDpi(kButtonSize, app.dpi);
+  auto source = static_cast<HBITMAP>(LoadImageW(app.instance, MAKEINTRESOURCEW(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, 0));
+  if (source == nullptr) return;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  HBITMAP stretched = CreateCompatibleBitmap(screen, size * kToolbarButtonCount, size);
+  HGDIOBJ oldFrom = SelectObject(from, source);
+  HGDIOBJ oldTo = SelectObject(to, stretched);
+  SetStretchBltMode(to, COLORONCOLOR);  // no blend, so the background stays one colour
+  StretchBlt(to, 0, 0, size * kToolbarButtonCount, size, from, 0, 0, kButtonSize * kToolbarButtonCount,
+             kButtonSize, SRCCOPY);
+  SelectObject(from, oldFrom);
+  SelectObject(to, oldTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  ReleaseDC(nullptr, screen);
+  HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kToolbarButtonCount, 0);
+  ImageList_AddMasked(images, stretched, kButtonFace);
+  DeleteObject(stretched);
+  DeleteObject(source);
+  SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+  SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  if (app.toolbarImages != nullptr) ImageList_Destroy(app.toolbarImages);
+  app.toolbarImages = images;
+}
 
 }  // namespace
 
@@ -38,9 +71,13 @@ HWND createToolbar(AppState& app) {
                                  app.instance, nullptr);
   if (toolbar == nullptr) return nullptr;
   SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
-  TBADDBITMAP bitmap = {app.instance, IDB_TOOLBAR};
-  SendMessageW(toolbar, TB_ADDBITMAP, kToolbarButtonCount, reinterpret_cast<LPARAM>(&bitmap));
+  if (app.dpi == kDesignDpi) {
+    SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonSize, kButtonSize));
+    TBADDBITMAP bitmap = {app.instance, IDB_TOOLBAR};
+    SendMessageW(toolbar, TB_ADDBITMAP, kToolbarButtonCount, reinterpret_cast<LPARAM>(&bitmap));
+  } else {
+    showToolbarImages(app, toolbar);
+  }
   SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
   return toolbar;
@@ -97,10 +134,16 @@ HWND createStatusBar(AppState& app) {
                              0, 0, app.mainWindow,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
                              app.instance, nullptr);
-  if (bar != nullptr) {
-    SendMessageW(bar, SB_SETPARTS, kPaneEdges.size(), reinterpret_cast<LPARAM>(kPaneEdges.data()));
-  }
+  if (bar != nullptr) showStatusPanes(app, bar);
   return bar;
+}
+
+void showStatusPanes(const AppState& app, HWND bar) {
+  std::array<int, kPaneEdges.size()> edges = kPaneEdges;
+  for (int& edge : edges) {
+    if (edge > 0) edge = scaledToDpi(edge, app.dpi);
+  }
+  SendMessageW(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
 void refreshStatusBar(AppState& app) {
@@ -112,8 +155,8 @@ void refreshStatusBar(AppState& app) {
   SendMessageW(app.statusBar, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(kMakerPane));
 }
 
-HFONT createEditorFont() {
-  return CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+HFONT createEditorFont(int dpi) {
+  return CreateFontW(scaledToDpi(12, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
 }
 
@@ -132,12 +175,35 @@ void replaceMenu(AppState& app) {
   attachMenu(app);
 }
 
+void showAtDpi(AppState& app, int dpi, const RECT* suggested) {
+  app.cellEditor.close();
+  const std::vector<int> widths = app.listView.designWidths();
+  app.dpi = dpi;
+  app.listView.setDpi(dpi);
+  app.listView.showColumns(widths);
+  HFONT old = app.editorFont;
+  app.editorFont = createEditorFont(dpi);
+  if (old != nullptr) DeleteObject(old);
+  if (app.toolbar != nullptr) {
+    showToolbarImages(app, app.toolbar);
+    SendMessageW(app.toolbar, TB_AUTOSIZE, 0, 0);
+  }
+  if (app.statusBar != nullptr) showStatusPanes(app, app.statusBar);
+  if (suggested != nullptr) {
+    SetWindowPos(app.mainWindow, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT client = {};
+  GetClientRect(app.mainWindow, &client);
+  layOut(app, MAKELPARAM(client.right, client.bottom));
+}
+
 void layOut(AppState& app, LPARAM size) {
   if (app.toolbar != nullptr) SendMessageW(app.toolbar, WM_SIZE, 0, size);
   const int width = LOWORD(size);
   const int height = HIWORD(size);
   if (HWND list = app.listView.window()) {
-    MoveWindow(list, 0, 40, width, height - 60, TRUE);
+    MoveWindow(list, 0, scaledToDpi(40, app.dpi), width, height - scaledToDpi(60, app.dpi), TRUE);
     SendMessageW(list, LVM_ARRANGE, LVA_DEFAULT, 0);
   }
   if (app.statusBar != nullptr) SendMessageW(app.statusBar, WM_SIZE, 0, size);

@@ -11,6 +11,7 @@
 #include "extras/run_report.h"
 #include "list/list_file.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "platform/win/window_guard.h"
 #include "script/script_set_file.h"
 #include "store/main_settings_file.h"
@@ -72,7 +73,9 @@ void startUp(AppState& app) {
     app.messages.show(kMsgScriptSetFileNotRead);
   }
 
+  app.dpi = dpiOf(app.mainWindow);
   app.toolbar = createToolbar(app);
+  app.listView.setDpi(app.dpi);
   app.listView.create(app.mainWindow, app.instance);
   // Explorer drops onto the list; a program that posts WM_DROPFILES drops onto the window.
   app.fileDrop = std::make_unique<FileDropTarget>([&app] { return dropAccepted(app); }, app.mainWindow,
@@ -84,7 +87,7 @@ void startUp(AppState& app) {
                app.settings.scrpit_type, app.list);
   app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
   app.listView.showColumns();
-  app.editorFont = createEditorFont();
+  app.editorFont = createEditorFont(app.dpi);
   app.statusBar = createStatusBar(app);
   // Every run goes into the run report, and the fourth pane tells which row runs and, at
   // the end, how the run went.

@@ -4,24 +4,31 @@
 #include <string>
 #include <vector>
 
+#include "app/dpi_scale.h"
 #include "collect/folder_chooser.h"
 #include "collect/win/shell_pickers.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "resource.h"
 #include "store/text_ids.h"
 
 namespace dovevar::win {
 namespace {
 
-// The recent-folder list's font: "MS UI Gothic", 12 pixels, the weight and character set
-// the Japanese captions were made for.
-HFONT createListFont() {
-  return CreateFontW(12, 0, 0, 0, 100, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+// The recent-folder list's font: "MS UI Gothic", 12 pixels at 96 DPI, the weight and
+// character set the Japanese captions were made for.
+HFONT createListFont(int dpi) {
+  return CreateFontW(scaledToDpi(12, dpi), 0, 0, 0, 100, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                      L"MS UI Gothic");
 }
+
+// The recent folders' list ends above the first favourite at y 130. Given 142 pixels, it
+// was cut to whole lines by the list box, which kept it clear of them at 100 % but not
+// at every DPI.
+constexpr int kRecentListHeight = 128;
 
 int widestText(HWND window, HFONT font, const std::vector<std::u16string_view>& texts) {
   HDC dc = GetDC(window);
@@ -49,15 +56,18 @@ class FolderChooserDialog : public DialogBase {
  protected:
   void onInit() override {
     choice_ = 0;
-    font_ = createListFont();
+    dpi_ = dpiOf(window());
+    font_ = createListFont(dpi_);
     const std::vector<std::u16string_view> recent = usedRecentFolders(settings_, kind_);
     HDC screen = GetDC(nullptr);
     const int screenWidth = GetDeviceCaps(screen, HORZRES);
     const int screenHeight = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(nullptr, screen);
-    const int width = chooserWidth(widestText(window(), font_, recent), screenWidth);
-    SetWindowPos(window(), nullptr, (screenWidth - width) / 2, (screenHeight - kChooserHeight) / 2,
-                 width, kChooserHeight, SWP_NOZORDER);
+    // The layout is worked out at 96 DPI and placed at the dialog's.
+    const int width = chooserWidth(designPixels(widestText(window(), font_, recent), dpi_),
+                                   designPixels(screenWidth, dpi_));
+    SetWindowPos(window(), nullptr, (screenWidth - px(width)) / 2, (screenHeight - px(kChooserHeight)) / 2,
+                 px(width), px(kChooserHeight), SWP_NOZORDER);
     placeFavourites(width);
     createRecentList(width, recent);
   }
@@ -93,6 +103,8 @@ class FolderChooserDialog : public DialogBase {
   int choice() const { return choice_; }
 
  private:
+  int px(int designPixels) const { return scaledToDpi(designPixels, dpi_); }
+
   void choose(int choice) {
     choice_ = choice;
     end(IDOK);
@@ -101,22 +113,22 @@ class FolderChooserDialog : public DialogBase {
   void placeFavourites(int width) {
     for (int i = 0; i < Settings::kFavouriteFolders; ++i) {
       const int y = 130 + 20 * i;
-      SetWindowPos(item(IDC_CHOOSER_FIRST_FAVOURITE + i), nullptr, 5, y, 40, 16, SWP_NOZORDER);
+      SetWindowPos(item(IDC_CHOOSER_FIRST_FAVOURITE + i), nullptr, px(5), px(y), px(40), px(16), SWP_NOZORDER);
       HWND text = item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + i);
-      SetWindowPos(text, nullptr, 50, y + 2, width - 100, 12, SWP_NOZORDER);
+      SetWindowPos(text, nullptr, px(50), px(y + 2), px(width - 100), px(12), SWP_NOZORDER);
       const std::u16string& favourite = settings_.file_folder_set[kind_][i];
       if (!favourite.empty()) setControlText(text, favourite);
-      SetWindowPos(item(IDC_CHOOSER_FIRST_SET_FAVOURITE + i), nullptr, width - 30, y, 20, 16,
+      SetWindowPos(item(IDC_CHOOSER_FIRST_SET_FAVOURITE + i), nullptr, px(width - 30), px(y), px(20), px(16),
                    SWP_NOZORDER);
     }
-    SetWindowPos(item(IDC_CHOOSER_OTHER_FOLDER), nullptr, (width - 200) / 2, 230, 200, 30,
+    SetWindowPos(item(IDC_CHOOSER_OTHER_FOLDER), nullptr, px((width - 200) / 2), px(230), px(200), px(30),
                  SWP_NOZORDER);
   }
 
   void createRecentList(int width, const std::vector<std::u16string_view>& recent) {
     recentList_ = CreateWindowExW(0, L"LISTBOX", L"",
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY,
-                                  0, 0, width - 6, 142, window(),
+                                  0, 0, px(width - 6), px(kRecentListHeight), window(),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CHOOSER_RECENT_LIST)),
                                   instance_, nullptr);
     SendMessageW(recentList_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -138,6 +150,7 @@ class FolderChooserDialog : public DialogBase {
   HINSTANCE instance_;
   Settings& settings_;
   int kind_;
+  int dpi_ = kDesignDpi;
   HFONT font_ = nullptr;
   HWND recentList_ = nullptr;
   ChooserListArm arm_;

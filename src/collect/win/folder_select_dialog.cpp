@@ -13,6 +13,7 @@
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "platform/win/win_ui.h"
 #include "resource.h"
 #include "store/messages.h"
@@ -119,10 +120,13 @@ class FolderSelectDialog : public DialogBase {
   }
 
  private:
+  // Lengths in pixels at 96 DPI, placed at the dialog's DPI.
+  int px(int designPixels) const { return scaled(window(), designPixels); }
+
   // The folder list takes 400 by 400 pixels below the first 40, whatever the font
   // makes of the template's size.
   void fitClientArea() {
-    RECT frame = {0, 0, kListSize, kListTop + kListSize};
+    RECT frame = {0, 0, px(kListSize), px(kListTop + kListSize)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)));
     const int width = frame.right - frame.left;
@@ -143,20 +147,21 @@ class FolderSelectDialog : public DialogBase {
         {IDC_FOLDER_SELECT_READ, 290, 1, 106, 19},      {IDC_FOLDER_SELECT_CURRENT, 2, 22, 396, 16},
     };
     for (const Place& place : kPlaces) {
-      SetWindowPos(item(place.id), nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER);
+      SetWindowPos(item(place.id), nullptr, px(place.x), px(place.y), px(place.width), px(place.height),
+                   SWP_NOZORDER);
     }
   }
 
   void createFolderList() {
     folders_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
-                               kListTop, kListSize, kListSize, window(),
+                               px(kListTop), px(kListSize), px(kListSize), window(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FOLDER_SELECT_LIST)),
                                instance_, nullptr);
     // The list view owns the image list and destroys it with itself.
     SendMessageW(folders_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(createFolderIcons()));
-    insertColumn(folders_, 0, kNameColumnWidth, messages().label(kLabelsC, kLabelCFolderNameColumn));
-    insertColumn(folders_, 1, kDateColumnWidth, messages().label(kLabelsC, kLabelCFolderDateColumn));
+    insertColumn(folders_, 0, px(kNameColumnWidth), messages().label(kLabelsC, kLabelCFolderNameColumn));
+    insertColumn(folders_, 1, px(kDateColumnWidth), messages().label(kLabelsC, kLabelCFolderDateColumn));
   }
 
   void showCurrentFolder() {

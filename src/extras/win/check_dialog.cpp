@@ -6,6 +6,7 @@
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "resource.h"
 #include "store/settings_text.h"
 
@@ -72,9 +73,9 @@ class CheckDialog : public DialogBase {
   void fillGrid() {
     HWND grid = item(IDC_CHECK_GRID);
     SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    insertColumn(grid, 0, kRowWidth, extrasText(language_, ExtrasText::kHeadingRow));
-    insertColumn(grid, 1, kColumnWidth, extrasText(language_, ExtrasText::kHeadingColumn));
-    insertColumn(grid, 2, kProblemWidth, extrasText(language_, ExtrasText::kHeadingProblem));
+    insertColumn(grid, 0, scaled(window(), kRowWidth), extrasText(language_, ExtrasText::kHeadingRow));
+    insertColumn(grid, 1, scaled(window(), kColumnWidth), extrasText(language_, ExtrasText::kHeadingColumn));
+    insertColumn(grid, 2, scaled(window(), kProblemWidth), extrasText(language_, ExtrasText::kHeadingProblem));
     int line = 0;
     for (const CheckProblem& problem : result_.problems) {
       LVITEMW row = {};

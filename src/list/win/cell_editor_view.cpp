@@ -4,6 +4,7 @@
 
 #include "list/win/value_controls.h"
 #include "platform/win/control_text.h"
+#include "platform/win/window_dpi.h"
 #include "resource.h"
 
 namespace dovevar::win {
@@ -33,7 +34,8 @@ void CellEditorView::open(HWND mainWindow, HFONT font, const ScriptSet& current,
 
   const bool textBox = opening->kind == CellEditor::State::kTextBox;
   const ValueControl control{textBox, textBox ? IDC_CELL_TEXT_BOX : IDC_CELL_DROP_DOWN, place.left, place.top,
-                             place.right - place.left, textBox ? kTextBoxHeight : kDropDownHeight};
+                             place.right - place.left,
+                             scaled(mainWindow, textBox ? kTextBoxHeight : kDropDownHeight)};
   control_ = createValueControl(mainWindow, control, font, opening->choices, opening->text);
   // The editor lies over the list: the list goes below it so that it cannot paint over it.
   SetWindowPos(list, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/dpi_scale.h"
 #include "platform/win/wide.h"
 
 namespace dovevar::win {
@@ -22,19 +23,20 @@ bool DrawingListView::create(HWND parent, HINSTANCE instance) {
   // Clipped by its siblings: the cell editors lie over it and must not be painted over.
   window_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_REPORT | LVS_OWNERDATA,
-                            0, 40, 100, 100,
+                            0, scaledToDpi(40, dpi_), 100, 100,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), instance,
                             nullptr);
   if (window_ == nullptr) return false;
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  HIMAGELIST images = ImageList_Create(12, 12, ILC_MASK, 2, 0);
+  const int icon = scaledToDpi(12, dpi_);
+  HIMAGELIST images = ImageList_Create(icon, icon, ILC_MASK, 2, 0);
   SendMessageW(window_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
   // The drop-highlight flag is the model's; the view asks for it with each row.
   SendMessageW(window_, LVM_SETCALLBACKMASK, LVIS_DROPHILITED, 0);
   return true;
 }
 
-void DrawingListView::showColumns() {
+void DrawingListView::showColumns(const std::vector<int>& designWidths) {
   SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
   HWND header = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0));
   int existing = header != nullptr ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -45,7 +47,8 @@ void DrawingListView::showColumns() {
     LVCOLUMNW entry = {};
     entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     entry.fmt = LVCFMT_LEFT;
-    entry.cx = column.width;
+    const bool given = index < static_cast<int>(designWidths.size()) && designWidths[index] > 0;
+    entry.cx = scaledToDpi(given ? designWidths[index] : column.width, dpi_);
     entry.pszText = title.data();
     entry.iSubItem = index;
     SendMessageW(window_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
@@ -53,6 +56,15 @@ void DrawingListView::showColumns() {
   }
   SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+std::vector<int> DrawingListView::designWidths() const {
+  std::vector<int> widths;
+  if (window_ == nullptr) return widths;
+  for (int column = 0; column < static_cast<int>(list_.columns().size()); ++column) {
+    widths.push_back(designPixels(static_cast<int>(SendMessageW(window_, LVM_GETCOLUMNWIDTH, column, 0)), dpi_));
+  }
+  return widths;
 }
 
 void DrawingListView::showRows() {

@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "list/drawing_list.h"
 
 namespace dovevar::win {
@@ -22,8 +24,13 @@ class DrawingListView {
   bool create(HWND parent, HINSTANCE instance);
   HWND window() const { return window_; }
 
-  // Headers and widths from the model's columns.
-  void showColumns();
+  // The DPI the list is shown at: the model's 96-DPI widths are scaled to it.
+  void setDpi(int dpi) { dpi_ = dpi; }
+  // Headers and widths from the model's columns; a width given here (at 96 DPI, in
+  // column order, 0 for none) stands instead of the column's own.
+  void showColumns(const std::vector<int>& designWidths = {});
+  // The columns' widths as shown, back at 96 DPI.
+  std::vector<int> designWidths() const;
   // Row count and selection from the model, then a repaint of what is visible.
   void showRows();
 
@@ -36,6 +43,7 @@ class DrawingListView {
 
   DrawingList& list_;
   HWND window_ = nullptr;
+  int dpi_ = 96;
   bool showing_ = false;  // changes made by showRows() are not reported back
   std::wstring text_;     // the text handed out last; valid until the next request
 };

@@ -7,6 +7,7 @@
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "resource.h"
 #include "store/text_ids.h"
 
@@ -31,7 +32,9 @@ class LineEditDialog : public DialogBase {
     const auto lists = lineEditChoices(context_.set, form_, buffer_, context_.sources);
     for (std::size_t i = 0; i < form_.fields.size(); ++i) {
       const LineEditField& field = form_.fields[i];
-      createValueControl(window(), {field.isTextBox(), field.id, field.x, field.y, field.width, field.height},
+      createValueControl(window(),
+                         {field.isTextBox(), field.id, scaled(window(), field.x), scaled(window(), field.y),
+                          scaled(window(), field.width), scaled(window(), field.height)},
                          context_.font, lists[i], buffer_.at(field.cell));
     }
     // A paper list follows only a change of the printer the dialog opened with.
@@ -80,7 +83,8 @@ class LineEditDialog : public DialogBase {
     SetBkMode(dc, TRANSPARENT);
     for (const LineEditField& field : form_.fields) {
       const std::wstring title = toWide(context_.set.items[field.item].title);
-      TextOutW(dc, field.x, field.y - LineEditField::kTitleOffset, title.c_str(), static_cast<int>(title.size()));
+      TextOutW(dc, scaled(window(), field.x), scaled(window(), field.y - LineEditField::kTitleOffset), title.c_str(),
+               static_cast<int>(title.size()));
     }
     SelectObject(dc, oldFont);
     EndPaint(window(), &paint);

@@ -7,6 +7,7 @@
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/wide.h"
+#include "platform/win/window_dpi.h"
 #include "platform/win/win_ui.h"
 #include "platform/win/window_guard.h"
 #include "resource.h"
@@ -85,10 +86,10 @@ class PrinterListDialog : public DialogBase {
     SendMessageW(grid, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     SetWindowSubclass(grid, keepDialogKeys, 0, 0);
-    insertColumn(grid, 0, kPrinterColumnWidth, messages().label(kLabelsC, kLabelCPrinterColumn));
+    insertColumn(grid, 0, scaled(window(), kPrinterColumnWidth), messages().label(kLabelsC, kLabelCPrinterColumn));
     const std::u16string& paper = messages().label(kLabelsC, kLabelCPaperColumn);
     for (int column = 1; column <= PrinterRecord::kPaperSlots; ++column) {
-      insertColumn(grid, column, kPaperColumnWidth, paper + fromWide(std::to_wstring(column)));
+      insertColumn(grid, column, scaled(window(), kPaperColumnWidth), paper + fromWide(std::to_wstring(column)));
     }
     return grid;
   }

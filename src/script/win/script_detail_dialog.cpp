@@ -10,6 +10,7 @@
 #include "platform/win/dialog_base.h"
 #include "platform/win/list_view_cells.h"
 #include "platform/win/win_ui.h"
+#include "platform/win/window_dpi.h"
 #include "resource.h"
 #include "store/fixed_text.h"
 #include "script/script_detail.h"
@@ -167,13 +168,14 @@ class ScriptDetailDialog : public DialogBase {
 
   void createList() {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
-    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, kListWidth, kListHeight,
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, scaled(window(), kListWidth),
+                                scaled(window(), kListHeight),
                                 window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DETAIL_ITEMS)),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window(), GWLP_HINSTANCE)),
                                 nullptr);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (int column = 0; column < kItemListColumns; ++column) {
-      insertColumn(list, column, kColumnWidths[column],
+      insertColumn(list, column, scaled(window(), kColumnWidths[column]),
                    messages().label(kLabelsC, kLabelCItemInUseColumn + column));
     }
   }

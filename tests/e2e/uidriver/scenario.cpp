@@ -285,6 +285,13 @@ bool expectProgramExit(HANDLE process, int expectedExit, std::wstring& failure) 
   return false;
 }
 
+// Texts joined by "|", or "-" for none.
+std::wstring joinedOrDash(const std::vector<std::wstring>& texts) {
+  std::wstring joined;
+  for (const std::wstring& text : texts) joined += (joined.empty() ? L"" : L"|") + text;
+  return joined.empty() ? L"-" : joined;
+}
+
 std::wstring folderFiles(const std::wstring& folder) {
   Words names;
   WIN32_FIND_DATAW found = {};
@@ -295,9 +302,7 @@ std::wstring folderFiles(const std::wstring& folder) {
   } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());
-  std::wstring joined;
-  for (const std::wstring& name : names) joined += (joined.empty() ? L"" : L"|") + name;
-  return joined.empty() ? L"-" : joined;
+  return joinedOrDash(names);
 }
 
 // A menu as lines: popup captions flush left, entries indented by two, separators "-";
@@ -695,6 +700,11 @@ class Runner {
         {L"click-header", {1, &Runner::clickHeader}},
         {L"resize", {2, &Runner::resize}},
         {L"drop-files", {1, &Runner::dropOntoList}},
+        {L"dpi", {1, &Runner::expectScreenDpi}},
+        {L"move-to-dpi", {1, &Runner::moveToDpi}},
+        {L"expect-column-widths", {1, &Runner::expectColumnWidths}},
+        {L"expect-control-rect", {5, &Runner::expectControlRect}},
+        {L"expect-no-overlap", {0, &Runner::expectNoOverlap}},
         {L"drop-refused", {1, &Runner::dropOntoList}},
         {L"expect-list-layout", {4, &Runner::expectListLayout}},
         {L"expect-toolbar-button", {1, &Runner::expectToolbarButton}},
@@ -1080,6 +1090,96 @@ class Runner {
           return saw == expected;
         },
         failure, expected);
+  }
+
+  // dpi N: the screen is at N DPI (run-scenario.sh set it before the driver started).
+  bool expectScreenDpi(const Words& w, std::wstring& failure) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpi == toNumber(w[1])) return true;
+    failure = L"the screen is at " + std::to_wstring(dpi) + L" DPI";
+    return false;
+  }
+
+  // move-to-dpi N: what Windows tells the main window when it moves onto a monitor of N
+  // DPI, with its size at N DPI as the place offered.
+  bool moveToDpi(const Words& w, std::wstring& failure) {
+    HWND main = mainWindow();
+    RECT place = {};
+    if (main == nullptr || !GetWindowRect(main, &place)) return (failure = L"no main window"), false;
+    const int dpi = toNumber(w[1]);
+    HDC screen = GetDC(nullptr);
+    const int now = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    place.right = place.left + MulDiv(place.right - place.left, dpi, now);
+    place.bottom = place.top + MulDiv(place.bottom - place.top, dpi, now);
+    target_.sendRect(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), place);
+    return true;
+  }
+
+  // expect-column-widths A|B|C: the widths of the list's columns, in pixels as shown.
+  bool expectColumnWidths(const Words& w, std::wstring& failure) {
+    return poll(
+        [&](std::wstring& saw) {
+          HWND list = listView();
+          if (list == nullptr) return (saw = L"no list view"), false;
+          std::vector<std::wstring> widths;
+          for (int column = 0; column < target_.columnCount(list); ++column) {
+            widths.push_back(std::to_wstring(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)));
+          }
+          saw = joinedOrDash(widths);
+          return saw == w[1];
+        },
+        failure, w[1]);
+  }
+
+  // expect-control-rect ID X Y WIDTH HEIGHT: a control's place in its dialog's client area.
+  bool expectControlRect(const Words& w, std::wstring& failure) {
+    const std::wstring expected = w[2] + L"," + w[3] + L" " + w[4] + L"x" + w[5];
+    return poll(
+        [&](std::wstring& saw) {
+          HWND control = dialog_ != nullptr ? GetDlgItem(dialog_, toNumber(w[1])) : nullptr;
+          if (control == nullptr) return (saw = L"no control " + w[1]), false;
+          const RECT place = rectInDialog(control);
+          saw = std::to_wstring(place.left) + L"," + std::to_wstring(place.top) + L" " +
+                std::to_wstring(place.right - place.left) + L"x" + std::to_wstring(place.bottom - place.top);
+          return saw == expected;
+        },
+        failure, expected);
+  }
+
+  // expect-no-overlap: no two visible controls of the current dialog overlap, but where
+  // one holds the other whole (a group box and its buttons).
+  bool expectNoOverlap(const Words&, std::wstring& failure) {
+    if (!haveDialog(failure)) return false;
+    std::vector<std::pair<HWND, RECT>> controls;
+    for (HWND child = GetWindow(dialog_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (IsWindowVisible(child)) controls.emplace_back(child, rectInDialog(child));
+    }
+    const auto holds = [](const RECT& outer, const RECT& inner) {
+      return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+             inner.bottom <= outer.bottom;
+    };
+    for (size_t i = 0; i < controls.size(); ++i) {
+      for (size_t j = i + 1; j < controls.size(); ++j) {
+        RECT common = {};
+        const RECT& a = controls[i].second;
+        const RECT& b = controls[j].second;
+        if (!IntersectRect(&common, &a, &b) || holds(a, b) || holds(b, a)) continue;
+        failure = L"controls " + std::to_wstring(GetDlgCtrlID(controls[i].first)) + L" and " +
+                  std::to_wstring(GetDlgCtrlID(controls[j].first)) + L" overlap";
+        return false;
+      }
+    }
+    return true;
+  }
+
+  RECT rectInDialog(HWND control) const {
+    RECT place = {};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&place), 2);
+    return place;
   }
 
   bool expectToolbarButton(const Words& w, std::wstring& failure) {

@@ -299,4 +299,8 @@ LRESULT Target::sendText(HWND window, UINT message, WPARAM wParam, const std::ws
                               nullptr, 0);
 }
 
+LRESULT Target::sendRect(HWND window, UINT message, WPARAM wParam, const RECT& rect) const {
+  return sendWithRemoteBuffer(window, message, wParam, &rect, sizeof(rect), nullptr, 0);
+}
+
 }  // namespace uidriver

@@ -51,6 +51,8 @@ class Target {
   std::wstring treeSelectionText(HWND tree) const;
   // Sends a message whose lParam points to a text, copied into the target first.
   LRESULT sendText(HWND window, UINT message, WPARAM wParam, const std::wstring& text) const;
+  // The same with a rectangle.
+  LRESULT sendRect(HWND window, UINT message, WPARAM wParam, const RECT& rect) const;
 
  private:
   template <typename Request>

@@ -41,6 +41,8 @@ ExtrasSettings parseExtrasSettings(std::string_view bytes) {
       settings.watchdogSeconds = watchdogSecondsFromText(line.substr(kWatchdogSecondsKey.size()));
     } else if (line.starts_with(kCadAtOnceKey)) {
       settings.cadAtOnce = cadAtOnceFromText(line.substr(kCadAtOnceKey.size()));
+    } else {
+      readWindowMemoryLine(line, settings.window);
     }
   });
   return settings;
@@ -59,6 +61,7 @@ bool writeExtrasSettings(FileSystem& files, Messages& messages, std::u16string_v
       std::u16string(kWatchdogSecondsKey) + decimalText(settings.watchdogSeconds) + u"\r\n",
   };
   if (settings.cadAtOnce != 1) lines.push_back(std::u16string(kCadAtOnceKey) + decimalText(settings.cadAtOnce) + u"\r\n");
+  for (std::u16string& line : windowMemoryLines(settings.window)) lines.push_back(std::move(line));
   return writeSettingsText(files, messages, extrasPath(folder), lines);
 }
 

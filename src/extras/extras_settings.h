@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "extras/window_memory.h"
 #include "platform/file_system.h"
 #include "store/messages.h"
 
@@ -19,6 +20,7 @@ struct ExtrasSettings {
   bool checkBeforeRun = false;  // "check_before_run=1": the whole-list and per-row runs check first
   int watchdogSeconds = 0;      // "watchdog_seconds=N": a per-row step's time limit; 0 waits forever
   int cadAtOnce = 1;            // "cad_at_once=N": CAD processes of the per-row runs at once, 1 to 8
+  WindowMemory window;          // "window=" and "column_widths=", written only once there is some
 
   bool operator==(const ExtrasSettings&) const = default;
 };

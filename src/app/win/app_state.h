@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "app/win/list_autosave.h"
@@ -68,6 +70,13 @@ struct AppState {
   FolderSelectTypes folderSelectTypes = FolderSelectTypes::kDwg;  // kept for the run
 
   ExtrasSettings extras;  // read again before every run
+  // The window's place and the dragged widths (window_place.h): as read at the start, as
+  // they are now, the place the window was shown at, and whose columns are shown.
+  WindowMemory windowMemoryAtStart;
+  WindowMemory windowMemory;
+  std::optional<WindowPlace> placeAtStart;
+  std::optional<ScreenRect> normalPlace;  // the last place neither maximized nor minimized
+  std::pair<int, int> shownColumnsOf{-1, -1};
   // A test hook: the command of this id throws, as an unforeseen fault would
   // (DOVEVAR_TEST_THROW_ON_COMMAND); 0 for none.
   int throwOnCommand = 0;

@@ -13,6 +13,7 @@
 #include "app/win/one_window_per_folder.h"
 #include "resource.h"
 #include "app/win/startup.h"
+#include "app/win/window_place.h"
 #include "extras/unattended_run.h"
 #include "platform/win/wide.h"
 
@@ -61,7 +62,7 @@ int runMainWindow(HINSTANCE instance, int showCommand, dovevar::win::OneWindowPe
   HWND window = dovevar::win::createMainWindow(app);
   if (window == nullptr) return kWindowNotMade;
   oneWindow.mark(window);
-  ShowWindow(window, showCommand);
+  dovevar::win::showMainWindow(app, showCommand);
   UpdateWindow(window);
 
   app.accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));

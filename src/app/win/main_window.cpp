@@ -8,6 +8,7 @@
 #include "app/win/commands.h"
 #include "app/win/main_window_parts.h"
 #include "app/win/startup.h"
+#include "app/win/window_place.h"
 #include "platform/win/window_guard.h"
 #include "resource.h"
 #include "store/text_ids.h"
@@ -86,7 +87,11 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       showAtDpi(*app, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_MOVE:
+      noteNormalPlace(*app);
+      return 0;
     case WM_SIZE:
+      noteNormalPlace(*app);
       layOut(*app, lParam);
       return 0;
     case WM_PAINT:
@@ -144,6 +149,7 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       if (app->fileDrop != nullptr) app->fileDrop->detach();
+      saveWindowMemory(*app);
       if (app->oneWindow != nullptr) app->oneWindow->unmark(window);
       saveListAtExit(*app);
       PostQuitMessage(0);

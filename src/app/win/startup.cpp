@@ -5,6 +5,7 @@
 
 #include "app/version.h"
 #include "app/win/commands.h"
+#include "app/win/window_place.h"
 #include "app/win/main_window_parts.h"
 #include "config/win/first_run.h"
 #include "extras/extras_texts.h"
@@ -50,8 +51,9 @@ int testHookCommand() {
 }  // namespace
 
 void rebuildColumns(AppState& app) {
+  keepShownWidths(app);
   app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
-  app.listView.showColumns();
+  showColumnsOfCurrentSet(app);
   app.listView.showRows();
 }
 
@@ -86,7 +88,8 @@ void startUp(AppState& app) {
   readListFile(app.files, app.messages, automaticListPath(app), ListPass::kScriptSetOnly,
                app.settings.scrpit_type, app.list);
   app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
-  app.listView.showColumns();
+  recallWindowMemory(app);
+  showColumnsOfCurrentSet(app);
   app.editorFont = createEditorFont(app.dpi);
   app.statusBar = createStatusBar(app);
   // Every run goes into the run report, and the fourth pane tells which row runs and, at
@@ -120,6 +123,7 @@ void saveSettingsAtExit(AppState& app) {
 }
 
 void saveAtSessionEnd(AppState& app) {
+  saveWindowMemory(app);
   saveListAtExit(app);
   saveSettingsAtExit(app);
   if (app.recorder != nullptr) app.recorder->flush();

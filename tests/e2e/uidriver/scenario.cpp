@@ -702,6 +702,10 @@ class Runner {
         {L"drop-files", {1, &Runner::dropOntoList}},
         {L"dpi", {1, &Runner::expectScreenDpi}},
         {L"move-to-dpi", {1, &Runner::moveToDpi}},
+        {L"place", {4, &Runner::placeMainWindow}},
+        {L"expect-window-place", {5, &Runner::expectWindowPlace}},
+        {L"set-column-width", {2, &Runner::setColumnWidth}},
+        {L"maximize", {0, &Runner::maximizeMainWindow}},
         {L"expect-column-widths", {1, &Runner::expectColumnWidths}},
         {L"expect-control-rect", {5, &Runner::expectControlRect}},
         {L"expect-no-overlap", {0, &Runner::expectNoOverlap}},
@@ -1100,6 +1104,57 @@ class Runner {
     if (dpi == toNumber(w[1])) return true;
     failure = L"the screen is at " + std::to_wstring(dpi) + L" DPI";
     return false;
+  }
+
+  // place X Y WIDTH HEIGHT: the main window moved and sized, as a user drags it.
+  bool placeMainWindow(const Words& w, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr || !SetWindowPos(main, nullptr, toNumber(w[1]), toNumber(w[2]), toNumber(w[3]),
+                                         toNumber(w[4]), SWP_NOZORDER | SWP_NOACTIVATE)) {
+      failure = L"cannot place the main window";
+      return false;
+    }
+    return true;
+  }
+
+  // expect-window-place X Y WIDTH HEIGHT normal|maximized: the main window's place when
+  // not maximized, and whether it is; X "*" for any place (Wine gives a maximized
+  // window's own rectangle as its normal place).
+  bool expectWindowPlace(const Words& w, std::wstring& failure) {
+    const bool anyPlace = w[1] == L"*";
+    const std::wstring expected = anyPlace ? w[5] : w[1] + L"," + w[2] + L" " + w[3] + L"x" + w[4] + L" " + w[5];
+    return poll(
+        [&](std::wstring& saw) {
+          HWND main = mainWindow();
+          WINDOWPLACEMENT placement = {};
+          placement.length = sizeof(placement);
+          if (main == nullptr || !GetWindowPlacement(main, &placement)) return (saw = L"no main window"), false;
+          const RECT& r = placement.rcNormalPosition;
+          const std::wstring state = IsZoomed(main) ? L"maximized" : L"normal";
+          saw = anyPlace ? state
+                         : std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
+                               std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) + L" " + state;
+          return saw == expected;
+        },
+        failure, expected);
+  }
+
+  // maximize: the main window's maximize box.
+  bool maximizeMainWindow(const Words&, std::wstring& failure) {
+    HWND main = mainWindow();
+    if (main == nullptr) return (failure = L"no main window"), false;
+    PostMessageW(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    return true;
+  }
+
+  // set-column-width COL WIDTH: a column of the list sized, as a drag of its header's edge ends.
+  bool setColumnWidth(const Words& w, std::wstring& failure) {
+    HWND list = listView();
+    if (list == nullptr || !SendMessageW(list, LVM_SETCOLUMNWIDTH, toNumber(w[1]), MAKELPARAM(toNumber(w[2]), 0))) {
+      failure = L"cannot size column " + w[1];
+      return false;
+    }
+    return true;
   }
 
   // move-to-dpi N: what Windows tells the main window when it moves onto a monitor of N

@@ -1,6 +1,7 @@
 #include "extras/window_memory.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "store/settings_text.h"
@@ -18,27 +19,27 @@ int overlap(const ScreenRect& a, const ScreenRect& b) {
   return width > 0 && height > 0 ? width * height : 0;
 }
 
-// Whole numbers separated by `separator`; nothing when one is not a number.
-std::optional<std::vector<int>> numbers(std::u16string_view text, char16_t separator) {
+// Whole numbers, each ended by a comma or a slash (or the text's end); nothing when a part
+// is not a number.
+std::optional<std::vector<int>> numbers(std::u16string_view text) {
   std::vector<int> values;
   for (;;) {
-    const std::size_t end = text.find(separator);
+    const std::size_t end = text.find_first_of(u",/");
     const std::u16string_view part = text.substr(0, end);
-    const bool negative = !part.empty() && part[0] == u'-';
+    const bool negative = part.starts_with(u'-');
     const std::u16string_view digits = part.substr(negative ? 1 : 0);
-    if (digits.empty() || digits.size() > 6 || !std::all_of(digits.begin(), digits.end(), [](char16_t c) {
-          return c >= u'0' && c <= u'9';
-        }))
-      return std::nullopt;
+    const bool number = !digits.empty() && digits.size() <= 6 &&
+                        std::all_of(digits.begin(), digits.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    if (!number) return std::nullopt;
     values.push_back(negative ? -settingsNumber(digits) : settingsNumber(digits));
     if (end == std::u16string_view::npos) return values;
     text.remove_prefix(end + 1);
   }
 }
 
-std::u16string joined(const std::vector<int>& values, char16_t separator) {
+std::u16string joined(std::initializer_list<int> values, char16_t separator) {
   std::u16string text;
-  for (std::size_t i = 0; i < values.size(); ++i) text += (i == 0 ? u"" : std::u16string(1, separator)) + decimalText(values[i]);
+  for (const int value : values) text += (text.empty() ? u"" : std::u16string(1, separator)) + decimalText(value);
   return text;
 }
 
@@ -94,7 +95,7 @@ std::vector<std::u16string> windowMemoryLines(const WindowMemory& memory) {
 
 bool readWindowMemoryLine(std::u16string_view line, WindowMemory& memory) {
   if (line.starts_with(kWindowKey)) {
-    const auto values = numbers(line.substr(kWindowKey.size()), u',');
+    const auto values = numbers(line.substr(kWindowKey.size()));
     if (!values || values->size() != 5) return true;
     const ScreenRect rect{(*values)[0], (*values)[1], (*values)[2], (*values)[3]};
     const bool sane = rect.width() > 0 && rect.height() > 0 && rect.width() < kLongestSide &&
@@ -103,24 +104,16 @@ bool readWindowMemoryLine(std::u16string_view line, WindowMemory& memory) {
     return true;
   }
   if (!line.starts_with(kWidthsKey)) return false;
-  std::vector<std::u16string_view> parts;
-  for (std::u16string_view rest = line.substr(kWidthsKey.size());;) {
-    const std::size_t comma = rest.find(u',');
-    parts.push_back(rest.substr(0, comma));
-    if (comma == std::u16string_view::npos) break;
-    rest.remove_prefix(comma + 1);
-  }
-  if (parts.size() < 3) return true;
-  const auto language = numbers(parts[0], u',');
-  const auto set = numbers(parts[1], u',');
-  if (!language || !set) return true;
+  // The language, the set, then a shown width and its item's width for each column.
+  const auto values = numbers(line.substr(kWidthsKey.size()));
+  if (!values || values->size() < 4 || values->size() % 2 != 0) return true;
   std::vector<DraggedWidth> widths;
-  for (std::size_t i = 2; i < parts.size(); ++i) {
-    const auto pair = numbers(parts[i], u'/');
-    if (!pair || pair->size() != 2 || (*pair)[0] <= 0 || (*pair)[0] >= kLongestSide) return true;
-    widths.push_back({(*pair)[0], (*pair)[1]});
+  for (std::size_t i = 2; i < values->size(); i += 2) {
+    const int shown = (*values)[i];
+    if (shown <= 0 || shown >= kLongestSide) return true;
+    widths.push_back({shown, (*values)[i + 1]});
   }
-  memory.widths[{language->front(), set->front()}] = std::move(widths);
+  memory.widths[{(*values)[0], (*values)[1]}] = std::move(widths);
   return true;
 }
 

@@ -27,26 +27,13 @@ constexpr COLORREF kButtonFace = RGB(192, 192, 192);  // the bitmap's background
 // The button bitmap stretched to the window's DPI, its grey background see-through.
 void showToolbarImages(AppState& app, HWND toolbar) {
   const int size = scaledToDpi(kButtonSize, app.dpi);
-  auto source = static_cast<HBITMAP>(LoadImageW(app.instance, MAKEINTRESOURCEW(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, 0));
-  if (source == nullptr) return;
-  HDC screen = GetDC(nullptr);
-  HDC from = CreateCompatibleDC(screen);
-  HDC to = CreateCompatibleDC(screen);
-  HBITMAP stretched = CreateCompatibleBitmap(screen, size * kToolbarButtonCount, size);
-  HGDIOBJ oldFrom = SelectObject(from, source);
-  HGDIOBJ oldTo = SelectObject(to, stretched);
-  SetStretchBltMode(to, COLORONCOLOR);  // no blend, so the background stays one colour
-  StretchBlt(to, 0, 0, size * kToolbarButtonCount, size, from, 0, 0, kButtonSize * kToolbarButtonCount,
-             kButtonSize, SRCCOPY);
-  SelectObject(from, oldFrom);
-  SelectObject(to, oldTo);
-  DeleteDC(from);
-  DeleteDC(to);
-  ReleaseDC(nullptr, screen);
+  // The system stretches the bitmap as it loads it.
+  auto stretched = static_cast<HBITMAP>(
+      LoadImageW(app.instance, MAKEINTRESOURCEW(IDB_TOOLBAR), IMAGE_BITMAP, size * kToolbarButtonCount, size, 0));
+  if (stretched == nullptr) return;
   HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kToolbarButtonCount, 0);
   ImageList_AddMasked(images, stretched, kButtonFace);
   DeleteObject(stretched);
-  DeleteObject(source);
   SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
   SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
   if (app.toolbarImages != nullptr) ImageList_Destroy(app.toolbarImages);

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "platform/win/com_object.h"
 #include "platform/win/wide.h"
 
 namespace dovevar::win {
@@ -24,7 +25,7 @@ DroppedPaths pathsOfDrop(HDROP drop) {
 
 // The COM object that OLE calls during a drag over the window. It lives as long as
 // OLE holds a reference, which may outlast the window by a call or two.
-class FileDropTarget::Target final : public IDropTarget {
+class FileDropTarget::Target final : public ComObject<IDropTarget> {
  public:
   Target(std::function<bool()> accepts, HWND notify, UINT message)
       : accepts_(std::move(accepts)), notify_(notify), message_(message) {}
@@ -35,23 +36,6 @@ class FileDropTarget::Target final : public IDropTarget {
   }
 
   std::vector<DroppedPaths> takeDrops() { return std::exchange(drops_, {}); }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDropTarget)) {
-      *object = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
     FORMATETC format = fileFormat();
@@ -96,7 +80,6 @@ class FileDropTarget::Target final : public IDropTarget {
     return holdsFiles_ && accepts_() && (allowed & DROPEFFECT_COPY) != 0 ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   }
 
-  LONG references_ = 1;
   bool holdsFiles_ = false;
   std::function<bool()> accepts_;
   HWND notify_;

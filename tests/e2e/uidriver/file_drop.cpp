@@ -6,38 +6,15 @@
 
 #include <cstring>
 
+#include "platform/win/com_object.h"
+
 namespace uidriver {
 namespace {
 
 FORMATETC fileFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
-// What every COM object of this file shares: one reference count, one interface.
-template <typename Interface>
-class Unknown : public Interface {
- public:
-  virtual ~Unknown() = default;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, __uuidof(Interface))) {
-      *object = static_cast<Interface*>(this);
-      this->AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
- private:
-  LONG references_ = 1;
-};
-
 // The dragged paths, given as a DROPFILES block of wide names, each ending in a zero.
-class PathData final : public Unknown<IDataObject> {
+class PathData final : public dovevar::win::ComObject<IDataObject> {
  public:
   explicit PathData(const std::vector<std::wstring>& paths) {
     for (const std::wstring& path : paths) names_ += path + L'\0';
@@ -86,7 +63,7 @@ class PathData final : public Unknown<IDataObject> {
 
 // Holds the drag over the target for a moment, long enough for it to be entered and
 // answer, then lets go, as a user's button does.
-class LettingGo final : public Unknown<IDropSource> {
+class LettingGo final : public dovevar::win::ComObject<IDropSource> {
  public:
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD) override {
     if (escape) return DRAGDROP_S_CANCEL;

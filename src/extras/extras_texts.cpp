@@ -86,6 +86,11 @@ constexpr std::array<Row, static_cast<int>(ExtrasText::kCount)> kTexts = {{
      u"{0} dropped files are neither drawings nor folders and were not added.",
      u"끌어 놓은 파일 {0}개는 도면도 폴더도 아니므로 추가하지 않았습니다.",
      u"拖放的 {0} 个文件既不是图纸也不是文件夹，未添加。"},
+    {u"フォルダ選択", u"Choose a folder", u"폴더 선택", u"选择文件夹"},
+    {u"選択{0}", u"Use {0}", u"선택{0}", u"选择{0}"},
+    {u"選択フォルダ名{0}（「･･･」にて設定して下さい）", u"Favourite folder {0} (set it with \"･･･\")",
+     u"즐겨찾기 폴더 {0} (\"･･･\"로 설정하십시오)", u"收藏文件夹 {0}（用“･･･”设置）"},
+    {u"上記以外でフォルダ選択", u"Choose another folder", u"다른 폴더 선택", u"选择其他文件夹"},
 }};
 
 }  // namespace

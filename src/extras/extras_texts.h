@@ -48,6 +48,10 @@ enum class ExtrasText : int {
   kFailedRowsSelected,  // {0} rows selected of the last run
   kSettingsCadAtOnce,
   kDropPassedOver,      // {0} dropped files that are neither drawings nor folders
+  kChooserCaption,      // the folder chooser's texts outside Japanese, whose are the template's
+  kChooserFavourite,    // {0} the favourite's number
+  kChooserUnsetFavourite,  // {0} the favourite's number
+  kChooserOtherFolder,
   kCount
 };
 

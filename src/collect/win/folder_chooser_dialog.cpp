@@ -6,6 +6,9 @@
 
 #include "app/dpi_scale.h"
 #include "collect/folder_chooser.h"
+#include "extras/extras_texts.h"
+#include "store/settings_text.h"
+#include "store/text_tables.h"
 #include "collect/win/shell_pickers.h"
 #include "platform/win/control_text.h"
 #include "platform/win/dialog_base.h"
@@ -29,6 +32,9 @@ HFONT createListFont(int dpi) {
 // was cut to whole lines by the list box, which kept it clear of them at 100 % but not
 // at every DPI.
 constexpr int kRecentListHeight = 128;
+// A favourite's text is as high as its buttons reach (y + 2 to y + 16): at 12 pixels the
+// dialog font's descenders were cut off.
+constexpr int kFavouriteTextHeight = 14;
 
 int widestText(HWND window, HFONT font, const std::vector<std::u16string_view>& texts) {
   HDC dc = GetDC(window);
@@ -58,14 +64,16 @@ class FolderChooserDialog : public DialogBase {
     choice_ = 0;
     dpi_ = dpiOf(window());
     font_ = createListFont(dpi_);
+    if (messages().language() != kJapanese) showTextsInLanguage();
     const std::vector<std::u16string_view> recent = usedRecentFolders(settings_, kind_);
     HDC screen = GetDC(nullptr);
     const int screenWidth = GetDeviceCaps(screen, HORZRES);
     const int screenHeight = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(nullptr, screen);
     // The layout is worked out at 96 DPI and placed at the dialog's.
-    const int width = chooserWidth(designPixels(widestText(window(), font_, recent), dpi_),
-                                   designPixels(screenWidth, dpi_));
+    // Wide enough for the favourites' texts too, which get the width less 100.
+    const int widest = std::max(widestText(window(), font_, recent), widestFavouriteText() + px(60));
+    const int width = chooserWidth(designPixels(widest, dpi_), designPixels(screenWidth, dpi_));
     SetWindowPos(window(), nullptr, (screenWidth - px(width)) / 2, (screenHeight - px(kChooserHeight)) / 2,
                  px(width), px(kChooserHeight), SWP_NOZORDER);
     placeFavourites(width);
@@ -105,6 +113,31 @@ class FolderChooserDialog : public DialogBase {
  private:
   int px(int designPixels) const { return scaledToDpi(designPixels, dpi_); }
 
+  // The template's texts are Japanese; another language gets its own.
+  void showTextsInLanguage() {
+    const int language = messages().language();
+    SetWindowTextW(window(), toWide(extrasText(language, ExtrasText::kChooserCaption)).c_str());
+    for (int i = 0; i < Settings::kFavouriteFolders; ++i) {
+      const std::u16string number = decimalText(i + 1);
+      setControlText(item(IDC_CHOOSER_FIRST_FAVOURITE + i),
+                     fillText(extrasText(language, ExtrasText::kChooserFavourite), {number}));
+      setControlText(item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + i),
+                     fillText(extrasText(language, ExtrasText::kChooserUnsetFavourite), {number}));
+    }
+    setControlText(item(IDC_CHOOSER_OTHER_FOLDER), extrasText(language, ExtrasText::kChooserOtherFolder));
+  }
+
+  // The widest text the favourites' statics show, in the dialog's own font.
+  int widestFavouriteText() const {
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < Settings::kFavouriteFolders; ++i) {
+      const std::u16string& favourite = settings_.file_folder_set[kind_][i];
+      texts.push_back(favourite.empty() ? controlText(item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + i)) : favourite);
+    }
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(window(), WM_GETFONT, 0, 0));
+    return widestText(window(), dialogFont, {texts.begin(), texts.end()});
+  }
+
   void choose(int choice) {
     choice_ = choice;
     end(IDOK);
@@ -115,7 +148,7 @@ class FolderChooserDialog : public DialogBase {
       const int y = 130 + 20 * i;
       SetWindowPos(item(IDC_CHOOSER_FIRST_FAVOURITE + i), nullptr, px(5), px(y), px(40), px(16), SWP_NOZORDER);
       HWND text = item(IDC_CHOOSER_FIRST_FAVOURITE_TEXT + i);
-      SetWindowPos(text, nullptr, px(50), px(y + 2), px(width - 100), px(12), SWP_NOZORDER);
+      SetWindowPos(text, nullptr, px(50), px(y + 2), px(width - 100), px(kFavouriteTextHeight), SWP_NOZORDER);
       const std::u16string& favourite = settings_.file_folder_set[kind_][i];
       if (!favourite.empty()) setControlText(text, favourite);
       SetWindowPos(item(IDC_CHOOSER_FIRST_SET_FAVOURITE + i), nullptr, px(width - 30), px(y), px(20), px(16),

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -729,6 +730,7 @@ class Runner {
         {L"set-edit-names", {3, &Runner::setEditNames}},
         {L"set-file-time", {2, &Runner::setFileTime}},
         {L"make-folder", {1, &Runner::makeFolder}},
+        {L"remove-folder", {1, &Runner::removeFolder}},
         {L"copy-file", {2, &Runner::copyFile}},
         {L"copy-files", {3, &Runner::copyFiles}},
         {L"expect-menu", {2, &Runner::expectMenu}},
@@ -1478,6 +1480,19 @@ class Runner {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
     failure = L"cannot make the folder " + w[1];
+    return false;
+  }
+
+  // remove-folder PATH: a folder and all it holds, gone (or never there).
+  bool removeFolder(const Words& w, std::wstring& failure) {
+    std::wstring from = toWindowsPath(w[1]) + L'\0' + L'\0';  // a list of one, ended twice
+    SHFILEOPSTRUCTW operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+    if (GetFileAttributesW(toWindowsPath(w[1]).c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    failure = L"cannot remove the folder " + w[1];
     return false;
   }
 

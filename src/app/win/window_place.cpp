@@ -101,7 +101,9 @@ void saveWindowMemory(AppState& app) {
   if (app.windowMemory == app.windowMemoryAtStart) return;
   ExtrasSettings extras = readExtrasSettings(app.files, app.settingsFolder);
   extras.window = app.windowMemory;
-  if (writeExtrasSettings(app.files, app.messages, app.settingsFolder, extras)) app.windowMemoryAtStart = app.windowMemory;
+  if (writeExtrasSettings(app.files, app.messages, app.settingsFolder, extras)) {
+    app.windowMemoryAtStart = app.windowMemory;
+  }
 }
 
 }  // namespace dovevar::win

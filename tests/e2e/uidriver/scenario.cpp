@@ -1133,9 +1133,9 @@ class Runner {
           if (main == nullptr || !GetWindowPlacement(main, &placement)) return (saw = L"no main window"), false;
           const RECT& r = placement.rcNormalPosition;
           const std::wstring state = IsZoomed(main) ? L"maximized" : L"normal";
-          saw = anyPlace ? state
-                         : std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
-                               std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top) + L" " + state;
+          const std::wstring place = std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " +
+                                     std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top);
+          saw = anyPlace ? state : place + L" " + state;
           return saw == expected;
         },
         failure, expected);

@@ -86,7 +86,10 @@ bool dropFiles(HWND onto, const std::vector<std::wstring>& paths, DWORD& effect,
   }
   SetForegroundWindow(GetAncestor(onto, GA_ROOT));
   SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  if (FAILED(OleInitialize(nullptr))) {
+  // OLE stays up for the driver's life: the target may still release what it was handed
+  // after the drop, and a source whose apartment is gone makes that fail.
+  static const bool ole = SUCCEEDED(OleInitialize(nullptr));
+  if (!ole) {
     failure = L"OLE did not start";
     return false;
   }
@@ -96,7 +99,6 @@ bool dropFiles(HWND onto, const std::vector<std::wstring>& paths, DWORD& effect,
   const HRESULT result = DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
   data->Release();
   source->Release();
-  OleUninitialize();
   if (result != DRAGDROP_S_DROP && result != DRAGDROP_S_CANCEL) {
     failure = L"the drag did not start (" + std::to_wstring(static_cast<long>(result)) + L")";
     return false;

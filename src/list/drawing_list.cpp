@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "store/ascii_case.h"
@@ -36,6 +37,12 @@ std::u16string_view cellOf(std::u16string_view cells, int column) {
   }
   const std::size_t end = cells.find(kCellEnd, start);
   return cells.substr(start, end == std::u16string_view::npos ? cells.size() - start : end - start);
+}
+
+ListChange changeOf(ListChange::Kind kind) {
+  ListChange change;
+  change.kind = kind;
+  return change;
 }
 
 // Sorting orders a permutation of row positions; each entry carries what its comparison
@@ -163,6 +170,13 @@ int DrawingList::placeRow(int position, Row&& row) {
     return -1;
   }
   const int index = std::min(position, rowCount());
+  if (ListChanges* const changes = notes()) {
+    // Rows put in one after another below each other share one note.
+    const bool follows = !changes->empty() && changes->back().kind == ListChange::Kind::kRowsIn &&
+                         changes->back().places.back() < index;
+    if (!follows) changes->push_back(changeOf(ListChange::Kind::kRowsIn));
+    changes->back().places.push_back(index);
+  }
   ++revision_;
   rows_.insert(rows_.begin() + index, std::move(row));
   if (focused_row_ >= index) {
@@ -236,6 +250,11 @@ bool DrawingList::deleteRow(int row) {
     --focused_row_;
   }
   first_selected_hint_ = std::min(first_selected_hint_, row);
+  if (ListChanges* const changes = notes()) {
+    ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
+    change.places.push_back(row);
+    change.rows.push_back(std::move(rows_[row]));
+  }
   rows_.erase(rows_.begin() + row);
   ++revision_;
   return true;
@@ -243,6 +262,12 @@ bool DrawingList::deleteRow(int row) {
 
 void DrawingList::deleteAllRows() {
   ++revision_;
+  if (ListChanges* const changes = notes(); changes != nullptr && !rows_.empty()) {
+    ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
+    change.places.resize(rows_.size());
+    for (std::size_t r = 0; r < rows_.size(); ++r) change.places[r] = static_cast<std::int32_t>(r);
+    change.rows.swap(rows_);
+  }
   rows_.clear();
   selected_count_ = 0;
   focused_row_ = -1;
@@ -250,10 +275,21 @@ void DrawingList::deleteAllRows() {
 }
 
 int DrawingList::deleteSelectedRows() {
+  ListChanges* const changes = notes();
+  ListChange* change = nullptr;
+  if (changes != nullptr && selected_count_ > 0) {
+    change = &changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
+    change->places.reserve(selected_count_);
+    change->rows.reserve(selected_count_);
+  }
   int kept = 0;
   int focused = -1;
   for (int r = 0; r < rowCount(); ++r) {
     if ((rows_[r].flags & RowState::kSelected) != 0) {
+      if (change != nullptr) {
+        change->places.push_back(r);
+        change->rows.push_back(std::move(rows_[r]));
+      }
       continue;
     }
     if (r == focused_row_) {
@@ -288,7 +324,13 @@ bool DrawingList::setCell(int row, int column, std::u16string_view text) {
   if (!hasRow(row) || column < 0 || column >= columnCount()) {
     return false;
   }
+  noteCell(row, column);
   ++revision_;
+  writeCell(row, column, text);
+  return true;
+}
+
+void DrawingList::writeCell(int row, int column, std::u16string_view text) {
   text = untilZero(text);
   std::u16string& cells = rows_[row].cells;
   std::u16string own_copy;
@@ -308,13 +350,12 @@ bool DrawingList::setCell(int row, int column, std::u16string_view text) {
         cells.append(static_cast<std::size_t>(column - c), kCellEnd);
         cells.append(text);
       }
-      return true;
+      return;
     }
     start = end + 1;
   }
   const std::size_t end = cells.find(kCellEnd, start);
   cells.replace(start, (end == std::u16string::npos ? cells.size() : end) - start, text);
-  return true;
 }
 
 std::int32_t DrawingList::rowKey(int row) const { return hasRow(row) ? rows_[row].key : 0; }
@@ -420,12 +461,13 @@ bool DrawingList::sortByColumn(int column) {
   if (column < 0 || column >= columnCount()) {
     return false;
   }
+  const SortDirection before = directions_.of(column);
   const bool ascending = directions_.flip(column) == SortDirection::kAscending;
   std::vector<std::u16string_view> texts(rows_.size());
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     texts[r] = cutToCapacity(cellOf(rows_[r].cells, column), kSortCellCapacity);
   }
-  const std::vector<std::uint32_t> order =
+  std::vector<std::uint32_t> order =
       column == kNumericColumn ? numericOrder(texts, ascending) : textOrder(texts, ascending);
   const int count = rowCount();
 
@@ -442,7 +484,130 @@ bool DrawingList::sortByColumn(int column) {
   ++revision_;
   focused_row_ = focused;
   first_selected_hint_ = 0;
+  // An empty list has nothing to put back; its column's direction alone is no change.
+  if (ListChanges* const changes = notes(); changes != nullptr && count > 0) {
+    // Row i came from order[i], which is where it goes back to.
+    ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kOrder));
+    change.order = std::move(order);
+    change.column = column;
+    change.direction = before;
+  }
   return true;
+}
+
+// Undo ---------------------------------------------------------------------------------
+
+ListChanges* DrawingList::notes() {
+  if (notes_.changes == nullptr) ++unnoted_;
+  return notes_.changes;
+}
+
+void DrawingList::noteCell(int row, int column) {
+  ListChanges* const changes = notes();
+  if (changes == nullptr) return;
+  if (!changes->empty() && changes->back().kind == ListChange::Kind::kRowsIn) {
+    const std::vector<std::int32_t>& places = changes->back().places;
+    if (std::binary_search(places.begin(), places.end(), row)) return;
+  }
+  if (changes->empty() || changes->back().kind != ListChange::Kind::kCells) {
+    changes->push_back(changeOf(ListChange::Kind::kCells));
+  }
+  changes->back().cells.push_back({row, column, std::u16string(cell(row, column))});
+}
+
+void DrawingList::markTouched(Row& row) {
+  if ((row.flags & RowState::kSelected) == 0) ++selected_count_;
+  row.flags = kSelectionFlags;
+}
+
+std::vector<DrawingRow> DrawingList::takeRows(const std::vector<std::int32_t>& places) {
+  std::vector<Row> taken;
+  taken.reserve(places.size());
+  const int first = places.empty() ? rowCount() : places.front();
+  int kept = first;
+  int focused = focused_row_ < first ? focused_row_ : -1;
+  std::size_t next = 0;
+  for (int r = first; r < rowCount(); ++r) {
+    if (next < places.size() && places[next] == r) {
+      ++next;
+      if ((rows_[r].flags & RowState::kSelected) != 0) --selected_count_;
+      taken.push_back(std::move(rows_[r]));
+      continue;
+    }
+    if (r == focused_row_) focused = kept;
+    if (kept != r) rows_[kept] = std::move(rows_[r]);
+    ++kept;
+  }
+  rows_.erase(rows_.begin() + kept, rows_.end());
+  focused_row_ = focused;
+  first_selected_hint_ = 0;
+  return taken;
+}
+
+void DrawingList::putRows(const std::vector<std::int32_t>& places, std::vector<Row>&& rows) {
+  const int first = std::min(places.empty() ? rowCount() : places.front(), rowCount());
+  std::vector<Row> after(std::make_move_iterator(rows_.begin() + first), std::make_move_iterator(rows_.end()));
+  rows_.erase(rows_.begin() + first, rows_.end());
+  rows_.reserve(rows_.size() + after.size() + rows.size());
+  int focused = focused_row_ < first ? focused_row_ : -1;
+  std::size_t next = 0;
+  std::size_t kept = 0;
+  while (next < rows.size() || kept < after.size()) {
+    const int at = rowCount();
+    if (next < rows.size() && (places[next] <= at || kept == after.size())) {
+      rows[next].flags = 0;  // as it was taken out; it is no row of the list yet
+      markTouched(rows[next]);
+      rows_.push_back(std::move(rows[next++]));
+    } else {
+      if (first + static_cast<int>(kept) == focused_row_) focused = at;
+      rows_.push_back(std::move(after[kept++]));
+    }
+  }
+  focused_row_ = focused;
+  first_selected_hint_ = 0;
+}
+
+std::vector<std::uint32_t> DrawingList::reorderRows(const std::vector<std::uint32_t>& places) {
+  std::vector<Row> ordered(rows_.size());
+  std::vector<std::uint32_t> back(rows_.size());
+  for (std::size_t i = 0; i < places.size() && i < rows_.size(); ++i) {
+    ordered[places[i]] = std::move(rows_[i]);
+    back[places[i]] = static_cast<std::uint32_t>(i);
+  }
+  if (focused_row_ >= 0) focused_row_ = static_cast<int>(places[focused_row_]);
+  rows_.swap(ordered);
+  first_selected_hint_ = 0;
+  return back;
+}
+
+void DrawingList::putBack(ListChange& change) {
+  ++revision_;
+  switch (change.kind) {
+    case ListChange::Kind::kCells:
+      // Later notes of the same cell go back first; the reversed list redoes in turn.
+      for (auto entry = change.cells.rbegin(); entry != change.cells.rend(); ++entry) {
+        if (!hasRow(entry->row) || entry->column >= columnCount()) continue;
+        std::u16string now(cell(entry->row, entry->column));
+        writeCell(entry->row, entry->column, entry->text);
+        entry->text.swap(now);
+        markTouched(rows_[entry->row]);
+      }
+      std::reverse(change.cells.begin(), change.cells.end());
+      return;
+    case ListChange::Kind::kRowsIn:
+      change.rows = takeRows(change.places);
+      change.kind = ListChange::Kind::kRowsOut;
+      return;
+    case ListChange::Kind::kRowsOut:
+      putRows(change.places, std::move(change.rows));
+      change.rows = {};
+      change.kind = ListChange::Kind::kRowsIn;
+      return;
+    case ListChange::Kind::kOrder:
+      change.order = reorderRows(change.order);
+      change.direction = directions_.exchange(change.column, change.direction);
+      return;
+  }
 }
 
 }  // namespace dovevar

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "list/list_change.h"
 #include "list/list_columns.h"
 #include "script/script_sets.h"
 
@@ -114,23 +115,48 @@ class DrawingList {
   // changes nothing when the column does not exist.
   bool sortByColumn(int column);
 
+  // Undo -----------------------------------------------------------------------------
+
+  // While `changes` is set, every change to the rows and cells is noted there as what puts
+  // it back; the selection and column rebuilds are not. Cells set in a row that the last
+  // note put in are not noted: putting that back takes the row out whole. A change made
+  // while nothing is set is counted instead, so that notes kept elsewhere can tell that
+  // they no longer fit the list.
+  void noteChangesIn(ListChanges* changes) { notes_.changes = changes; }
+  std::uint64_t unnotedChanges() const { return unnoted_; }
+  // Puts back what the change notes, which then notes what puts that back in turn. Rows put
+  // in and rows whose cells it sets get the full selection state. Nothing is noted.
+  void putBack(ListChange& change);
+
  private:
-  struct Row {
-    std::u16string cells;  // cell texts joined by zero code units; missing cells are empty
-    std::int32_t key = 0;
-    std::int32_t image = 0;
-    std::uint8_t flags = 0;  // kSelected and kDropHighlighted; the focus is focused_row_
+  using Row = DrawingRow;
+  // A copy of the list notes nothing: the notes belong to the list they were set on.
+  struct NotesLink {
+    ListChanges* changes = nullptr;
+    NotesLink() = default;
+    NotesLink(const NotesLink&) {}
+    NotesLink& operator=(const NotesLink&) { return *this; }
   };
 
   bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
   int placeRow(int position, Row&& row);
   void setFlags(int row, std::uint8_t flags);
   void noteSelectedAt(int row);
+  // The notes to write into, or null after counting an unnoted change.
+  ListChanges* notes();
+  void noteCell(int row, int column);
+  void writeCell(int row, int column, std::u16string_view text);
+  void markTouched(Row& row);
+  std::vector<Row> takeRows(const std::vector<std::int32_t>& places);
+  void putRows(const std::vector<std::int32_t>& places, std::vector<Row>&& rows);
+  std::vector<std::uint32_t> reorderRows(const std::vector<std::uint32_t>& places);
 
   std::vector<ListColumn> columns_;
   SortDirections directions_;
   std::vector<Row> rows_;
   std::uint64_t revision_ = 0;
+  NotesLink notes_;
+  std::uint64_t unnoted_ = 0;
   int selected_count_ = 0;
   int focused_row_ = -1;
   // No row above this one is selected; lets the commands that take the first selected row

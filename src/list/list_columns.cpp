@@ -1,5 +1,7 @@
 #include "list/list_columns.h"
 
+#include <utility>
+
 namespace dovevar {
 
 std::vector<ListColumn> columnsOfSet(const ScriptSet& set) {
@@ -31,6 +33,13 @@ SortDirection SortDirections::flip(int column) {
   direction = direction == SortDirection::kAscending ? SortDirection::kDescending
                                                      : SortDirection::kAscending;
   return direction;
+}
+
+SortDirection SortDirections::exchange(int column, SortDirection direction) {
+  if (column < 0 || column >= kMaxListColumns) {
+    return SortDirection::kNeverSorted;
+  }
+  return std::exchange(directions_[column], direction);
 }
 
 }  // namespace dovevar

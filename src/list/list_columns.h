@@ -44,6 +44,8 @@ class SortDirections {
   // Ascending becomes descending, anything else ascending; returns the new direction.
   // A column outside 0 to 49 is left alone and reads kNeverSorted.
   SortDirection flip(int column);
+  // Gives the direction the column had; an undone sort puts it back.
+  SortDirection exchange(int column, SortDirection direction);
 
  private:
   std::array<SortDirection, kMaxListColumns> directions_;

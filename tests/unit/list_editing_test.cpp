@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fakes/script_items.h"
+#include "fakes/scripted_list_dialogs.h"
 #include "fakes/scripted_messages.h"
 #include "store/text_ids.h"
 
@@ -15,26 +16,6 @@ namespace dovevar {
 namespace {
 
 using Row = std::vector<std::u16string>;
-
-// The dialogs as a user answers them: the line edit dialog runs `onEdit` over the buffer
-// when the test confirms it, and leaves the buffer when the test cancels it.
-struct ScriptedDialogs : ListEditDialogs {
-  std::vector<LineEditPurpose> purposes;
-  std::vector<LineBuffer> shownBuffers;  // what each dialog opened with
-  std::function<void(LineBuffer&)> onEdit;  // null: the user cancels
-  std::optional<std::u16string> searchText;  // null: the close box
-  std::vector<std::vector<std::u16string_view>> offeredHistories;
-
-  void editLine(LineEditPurpose purpose, LineBuffer& buffer) override {
-    purposes.push_back(purpose);
-    shownBuffers.push_back(buffer);
-    if (onEdit) onEdit(buffer);
-  }
-  std::optional<std::u16string> askSearchText(const SearchHistory& history) override {
-    offeredHistories.push_back(usedEntries(history));
-    return searchText;
-  }
-};
 
 // A list of eight value columns whose rows read "r<row>c<column>"; item 2 is read-only.
 struct Editing : testing::Test {

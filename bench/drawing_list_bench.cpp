@@ -13,6 +13,7 @@
 #include "fakes/scripted_messages.h"
 #include "list/drawing_list.h"
 #include "list/list_editing.h"
+#include "list/list_steps.h"
 
 namespace dovevar {
 namespace {
@@ -281,6 +282,104 @@ void BM_BaselineSortFindingRowsByKey(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * rows);
 }
 BENCHMARK(BM_BaselineSortFindingRowsByKey)->Arg(2000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Undo and redo at list scale: the change is made once over 100,000 rows, then put back
+// and done again; only the direction named is timed.
+enum class Timed { kUndo, kRedo };
+
+void undoBenchmark(benchmark::State& state, Timed timed, StepKind kind, void (*change)(EditedList&)) {
+  EditedList edited;
+  ListSteps steps;
+  edited.list.selectAll();
+  {
+    ListStep step(steps, edited.list, kind);
+    change(edited);
+  }
+  for (auto _ : state) {
+    if (timed == Timed::kRedo) state.PauseTiming();
+    benchmark::DoNotOptimize(steps.undo(edited.list));
+    if (timed == Timed::kRedo) state.ResumeTiming();
+    if (timed == Timed::kUndo) state.PauseTiming();
+    benchmark::DoNotOptimize(steps.redo(edited.list));
+    if (timed == Timed::kUndo) state.ResumeTiming();
+  }
+  state.counters["undo_MB"] = static_cast<double>(steps.heldBytes()) / (1024.0 * 1024.0);
+  state.SetItemsProcessed(state.iterations() * kRows);
+}
+
+void editColumn(EditedList& edited) { edited.editing.editColumn(); }
+void deleteEveryRow(EditedList& edited) { edited.editing.deleteSelectedRows(WhenNoneSelected::kTellUser); }
+
+void BM_UndoOneColumnEditOfHundredThousandRows(benchmark::State& state) {
+  undoBenchmark(state, Timed::kUndo, StepKind::kColumnEdit, editColumn);
+}
+BENCHMARK(BM_UndoOneColumnEditOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+void BM_RedoOneColumnEditOfHundredThousandRows(benchmark::State& state) {
+  undoBenchmark(state, Timed::kRedo, StepKind::kColumnEdit, editColumn);
+}
+BENCHMARK(BM_RedoOneColumnEditOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+void BM_UndoDeleteOfHundredThousandRows(benchmark::State& state) {
+  undoBenchmark(state, Timed::kUndo, StepKind::kDelete, deleteEveryRow);
+}
+BENCHMARK(BM_UndoDeleteOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+void BM_RedoDeleteOfHundredThousandRows(benchmark::State& state) {
+  undoBenchmark(state, Timed::kRedo, StepKind::kDelete, deleteEveryRow);
+}
+BENCHMARK(BM_RedoDeleteOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+
+// A working session of 100 steps over the 100,000 rows, each kind in turn: the most the
+// steps ever held, and how many were kept at the end.
+void BM_HundredStepsOverHundredThousandRows(benchmark::State& state) {
+  std::size_t most = 0;
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    EditedList edited;
+    ListSteps steps;
+    const std::vector<Drawing>& more = hundredThousandDrawings();
+    for (int i = 0; i < 100; ++i) {
+      DrawingList& list = edited.list;
+      switch (i % 5) {
+        case 0: {
+          ListStep step(steps, list, StepKind::kColumnEdit);
+          edited.editing.editColumn();
+          break;
+        }
+        case 1: {
+          ListStep step(steps, list, StepKind::kSort);
+          list.sortByColumn(i % kColumns);
+          break;
+        }
+        case 2: {
+          for (int r = i; r < list.rowCount(); r += 100) list.selectRow(r);
+          ListStep step(steps, list, StepKind::kDelete);
+          list.deleteSelectedRows();
+          break;
+        }
+        case 3: {
+          ListStep step(steps, list, StepKind::kCollection);
+          for (int n = 0; n < 1000; ++n) {
+            const Drawing& d = more[(i * 1000 + n) % kRows];
+            list.addDrawingRow(twelveColumnSet(), d.name, d.folder, d.date, 1, list.rowCount());
+          }
+          break;
+        }
+        case 4: {
+          ListStep step(steps, list, StepKind::kCellEdit);
+          list.setCell(i * 37 % list.rowCount(), 4, u"A0");
+          break;
+        }
+      }
+      most = std::max(most, steps.heldBytes());
+    }
+    kept = steps.stepCount();
+  }
+  state.counters["most_undo_MB"] = static_cast<double>(most) / (1024.0 * 1024.0);
+  state.counters["steps_kept"] = static_cast<double>(kept);
+}
+BENCHMARK(BM_HundredStepsOverHundredThousandRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace dovevar

@@ -65,6 +65,9 @@ constexpr std::array kCommands = {
     Command{37872, kNone, kExtrasSettingsDialog, kRefreshNothing},
     Command{kStopRunCommandId, kNone, kStopRun, kRefreshNothing},
     Command{37874, kNone, kSelectFailedRows, kRows},
+    // At the end of the EDIT menu.
+    Command{kUndoCommandId, kNone, kUndo, kRows},
+    Command{kRedoCommandId, kNone, kRedo, kRows},
     // The toolbar, buttons 330 to 346.
     Command{330, Check::kCountRows, kFolderSelectDialog, kRows | kRefreshStatus},
     Command{331, kNone, kCollectTreeDwg, kRows | kRefreshStatus},
@@ -110,6 +113,34 @@ bool allowedDuringRun(Operation operation) {
       return true;
     default:
       return false;
+  }
+}
+
+std::optional<StepKind> listStepOf(Operation operation) {
+  switch (operation) {
+    case kDeleteSelectedRows:
+    case kDeleteSelectedOrAll:
+    case kDeleteAllRows: return StepKind::kDelete;
+    case kCollectFolderDwg:
+    case kCollectFolderDxf:
+    case kCollectTreeDwg:
+    case kCollectTreeDxf:
+    case kPickDwgFiles:
+    case kPickDxfFiles:
+    case kFolderSelectDialog: return StepKind::kCollection;
+    case kApplyFileNameRules: return StepKind::kFileNameRules;
+    case kEditRow: return StepKind::kLineEdit;
+    case kEditColumn: return StepKind::kColumnEdit;
+    case kPasteRow: return StepKind::kPaste;
+    case kAddRows1:
+    case kAddRows5:
+    case kAddRows10:
+    case kAddRows50: return StepKind::kAddRows;
+    case kMoveRowDown:
+    case kMoveRowUp: return StepKind::kMoveRow;
+    case kLayoutSerialNumbers: return StepKind::kLayoutNumbers;
+    case kLoadList: return StepKind::kListLoad;
+    default: return std::nullopt;
   }
 }
 

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+
+#include "list/list_steps.h"
 
 namespace dovevar {
 
@@ -60,6 +63,8 @@ enum class Operation {
   kExtrasSettingsDialog,
   kStopRun,
   kSelectFailedRows,
+  kUndo,
+  kRedo,
 };
 
 enum class Check {
@@ -113,6 +118,14 @@ class CommandHost {
 // nor starts another run may be carried out: these are not greyed then, all else is. The
 // selection may change (a timer run follows it).
 bool allowedDuringRun(Operation operation);
+
+// The kind of undo step an operation's changes to the Drawing list make; none for an
+// operation that changes no row and no cell (its selection at most).
+std::optional<StepKind> listStepOf(Operation operation);
+
+// The ids of Undo and Redo, at the end of the EDIT menu.
+inline constexpr int kUndoCommandId = 37875;
+inline constexpr int kRedoCommandId = 37876;
 
 // The id of the command that stops a run; Esc gives it while a run goes on.
 inline constexpr int kStopRunCommandId = 37873;

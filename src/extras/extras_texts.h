@@ -52,6 +52,25 @@ enum class ExtrasText : int {
   kChooserFavourite,    // {0} the favourite's number
   kChooserUnsetFavourite,  // {0} the favourite's number
   kChooserOtherFolder,
+  kUndoneRows,    // {0} the step, {1} its rows
+  kUndoneRow,     // {0} the step of one row
+  kRedoneRows,    // {0} the step, {1} its rows
+  kRedoneRow,     // {0} the step of one row
+  kNothingToUndo,
+  kNothingToRedo,
+  kStepsCleared,  // the columns changed under the steps
+  kStepCollection,  // the steps' names, in the order of StepKind
+  kStepFileNameRules,
+  kStepCellEdit,
+  kStepLineEdit,
+  kStepColumnEdit,
+  kStepPaste,
+  kStepAddRows,
+  kStepMoveRow,
+  kStepLayoutNumbers,
+  kStepDelete,
+  kStepSort,
+  kStepListLoad,
   kCount
 };
 

@@ -583,17 +583,21 @@ std::vector<std::uint32_t> DrawingList::reorderRows(const std::vector<std::uint3
 void DrawingList::putBack(ListChange& change) {
   ++revision_;
   switch (change.kind) {
-    case ListChange::Kind::kCells:
-      // Later notes of the same cell go back first; the reversed list redoes in turn.
+    case ListChange::Kind::kCells: {
+      // Later notes of the same cell go back first; the reversed list redoes in turn. The
+      // note's own buffer takes the text it replaces.
+      std::u16string now;
       for (auto entry = change.cells.rbegin(); entry != change.cells.rend(); ++entry) {
         if (!hasRow(entry->row) || entry->column >= columnCount()) continue;
-        std::u16string now(cell(entry->row, entry->column));
+        now.assign(cell(entry->row, entry->column));
         writeCell(entry->row, entry->column, entry->text);
-        entry->text.swap(now);
+        entry->text.assign(now);
         markTouched(rows_[entry->row]);
       }
+      first_selected_hint_ = 0;
       std::reverse(change.cells.begin(), change.cells.end());
       return;
+    }
     case ListChange::Kind::kRowsIn:
       change.rows = takeRows(change.places);
       change.kind = ListChange::Kind::kRowsOut;

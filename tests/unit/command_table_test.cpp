@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -82,6 +83,24 @@ TEST(CommandTable, ToolbarTwinsDifferWhereTheMenuAsksAndTheButtonActs) {
   EXPECT_EQ(findCommand(330)->operation, findCommand(37842)->operation);
 }
 
+// Every command that changes rows or cells is one undo step; Undo and Redo themselves,
+// the dialogs that change no row and the selection are none.
+TEST(CommandTable, CommandsThatChangeTheListAreUndoStepsOfTheirKind) {
+  const std::map<int, std::optional<StepKind>> steps = {
+      {32, StepKind::kDelete},        {335, StepKind::kDelete},         {34, StepKind::kDelete},
+      {37829, StepKind::kCollection}, {331, StepKind::kCollection},     {37844, StepKind::kCollection},
+      {330, StepKind::kCollection},   {37847, StepKind::kFileNameRules}, {339, StepKind::kLineEdit},
+      {342, StepKind::kColumnEdit},   {341, StepKind::kPaste},          {37864, StepKind::kAddRows},
+      {343, StepKind::kMoveRow},      {37866, StepKind::kLayoutNumbers}, {37850, StepKind::kListLoad},
+      {37826, std::nullopt},          {37836, std::nullopt},            {37857, std::nullopt},
+      {340, std::nullopt},            {37848, std::nullopt},            {37843, std::nullopt},
+      {kUndoCommandId, std::nullopt}, {kRedoCommandId, std::nullopt},   {37874, std::nullopt},
+  };
+  for (const auto& [id, step] : steps) EXPECT_EQ(listStepOf(findCommand(id)->operation), step) << id;
+  EXPECT_FALSE(allowedDuringRun(Operation::kUndo));
+  EXPECT_FALSE(allowedDuringRun(Operation::kRedo));
+}
+
 TEST(CommandTable, UnknownIdsAreLeftToTheDefaultHandling) {
   RecordingHost host;
   EXPECT_FALSE(dispatchCommand(0, host));
@@ -93,8 +112,8 @@ TEST(CommandTable, UnknownIdsAreLeftToTheDefaultHandling) {
 TEST(CommandTable, EveryIdIsListedOnceAndEveryToolbarButtonHasItsTooltip) {
   std::set<int> ids;
   for (const Command& command : commandTable()) EXPECT_TRUE(ids.insert(command.id).second) << command.id;
-  // 60 of the program's own, and the extensions' five at the end of the Start menu.
-  EXPECT_EQ(ids.size(), 65u);
+  // 60 of the program's own, the extensions' five at the end of the Start menu, Undo and Redo.
+  EXPECT_EQ(ids.size(), 67u);
   EXPECT_EQ(findCommand(kStopRunCommandId)->operation, Operation::kStopRun);
   EXPECT_EQ(findCommand(37874)->operation, Operation::kSelectFailedRows);
   EXPECT_EQ(findCommand(37870)->operation, Operation::kCheckList);

@@ -15,6 +15,7 @@
 #include "extras/run_progress.h"
 #include "extras/run_recorder.h"
 #include "extras/run_report.h"
+#include "extras/step_status.h"
 #include "extras/unattended_run.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
@@ -495,6 +496,33 @@ TEST(FailedRows, TheLastRunsRowsThatDidNotEndWellAreSelectedByTheirDrawing) {
   EXPECT_FALSE(bench.list.isSelected(0));
   EXPECT_TRUE(bench.list.isSelected(1)) << "letter case aside";
   EXPECT_TRUE(bench.list.isSelected(2));
+}
+
+TEST(StepStatus, TellsTheStepAndItsRowsInTheUiLanguage) {
+  struct Case {
+    int language;
+    StepDirection direction;
+    std::optional<StepSummary> step;
+    std::u16string_view text;
+  };
+  const std::vector<Case> cases = {
+      {kEnglish, StepDirection::kUndo, StepSummary{StepKind::kColumnEdit, 400}, u"Undo: one-column edit, 400 rows"},
+      {kEnglish, StepDirection::kRedo, StepSummary{StepKind::kDelete, 1}, u"Redo: delete, 1 row"},
+      {kJapanese, StepDirection::kUndo, StepSummary{StepKind::kListLoad, 12}, u"元に戻しました: リスト読込、12 行"},
+      {kEnglish, StepDirection::kUndo, std::nullopt, u"Nothing to undo"},
+      {kChinese, StepDirection::kRedo, std::nullopt, u"没有可重做的操作"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(stepStatusText(c.language, c.direction, c.step), c.text);
+  // Every step has a name of its own in every language.
+  const int kinds = static_cast<int>(StepKind::kListLoad) + 1;
+  for (int language = 0; language < 4; ++language) {
+    std::set<std::u16string> texts;
+    for (int kind = 0; kind < kinds; ++kind) {
+      texts.insert(stepStatusText(language, StepDirection::kUndo, StepSummary{static_cast<StepKind>(kind), 2}));
+    }
+    EXPECT_EQ(texts.size(), static_cast<std::size_t>(kinds)) << language;
+    for (const std::u16string& text : texts) EXPECT_EQ(text.find(u'{'), std::u16string::npos) << language;
+  }
 }
 
 TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {

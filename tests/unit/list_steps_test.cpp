@@ -318,9 +318,12 @@ TEST_F(Steps, ARandomSessionUndoesAndRedoesToEveryStateItPassed) {
   }
   ASSERT_GT(steps.stepCount(), 200u);
   const auto selectionHolds = [this] {
-    int count = 0;
-    for (int r = 0; r < list.rowCount(); ++r) count += list.isSelected(r) ? 1 : 0;
-    EXPECT_EQ(count, list.selectedCount());
+    std::vector<int> flagged;
+    for (int r = 0; r < list.rowCount(); ++r) {
+      if (list.isSelected(r)) flagged.push_back(r);
+    }
+    EXPECT_EQ(static_cast<int>(flagged.size()), list.selectedCount());
+    EXPECT_EQ(selected(), flagged);
     EXPECT_LT(list.focusedRow(), list.rowCount());
   };
   const std::size_t made = states.size() - 1;

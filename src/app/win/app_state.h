@@ -18,6 +18,7 @@
 #include "list/drawing_list.h"
 #include "list/line_edit_form.h"
 #include "list/list_editing.h"
+#include "list/list_steps.h"
 #include "list/win/cell_editor_view.h"
 #include "list/win/drawing_list_view.h"
 #include "platform/win/win_clock.h"
@@ -44,7 +45,7 @@ struct AppState {
   HWND statusBar = nullptr;
   HMENU menu = nullptr;
   HACCEL accelerators = nullptr;  // table 109
-  HACCEL listKeys = nullptr;      // Delete, Ctrl+A, F2, Ctrl+F, Ctrl+S, Ctrl+O
+  HACCEL listKeys = nullptr;      // Delete, Ctrl+A, F2, Ctrl+F, Ctrl+S, Ctrl+O, Ctrl+Z, Ctrl+Y
   // The user chose to close during a run: the window closes once the run has ended.
   bool closeAfterRun = false;
   HFONT editorFont = nullptr;
@@ -60,7 +61,8 @@ struct AppState {
   ScriptSetTable scriptSets;
   DrawingList list;
   DrawingListView listView{list};
-  CellEditorView cellEditor{list, listView};
+  ListSteps steps;  // undo and redo of the list's changes
+  CellEditorView cellEditor{list, listView, steps};
   ListEditState listEdit;         // the line buffer and the search history
   LinePrinterWatch lineEditWatch; // the line edit dialog's printer text seen last
   PrinterTable printers;

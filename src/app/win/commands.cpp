@@ -105,9 +105,12 @@ void takeDroppedFiles(AppState& app, const DroppedPaths& paths) {
     return;
   }
   app.cellEditor.close();
-  const DropOutcome outcome =
-      addDroppedPaths(app.files, app.list, currentScriptSet(app.scriptSets, app.settings.scrpit_type), paths);
-  applyRulesToNewRows(app, outcome.firstNewRow);
+  DropOutcome outcome;
+  {
+    ListStep step(app.steps, app.list, StepKind::kCollection);
+    outcome = addDroppedPaths(app.files, app.list, currentScriptSet(app.scriptSets, app.settings.scrpit_type), paths);
+    applyRulesToNewRows(app, outcome.firstNewRow);
+  }
   app.listView.showRows();
   if (outcome.passedOver == 0) return;
   app.ui.messageBox(fillText(extrasText(app.settings.moji_type, ExtrasText::kDropPassedOver),
@@ -366,7 +369,21 @@ void MainCommands::runFolderSelect() {
 
 void MainCommands::showRows() { app_.listView.showRows(); }
 
-void MainCommands::run(Operation operation) { handlerOf(operation)(*this); }
+// The step's rows are selected again; the first is brought into view.
+void MainCommands::takeStep(StepDirection direction) {
+  const std::optional<StepSummary> step =
+      direction == StepDirection::kUndo ? app_.steps.undo(app_.list) : app_.steps.redo(app_.list);
+  app_.listView.showRows();
+  if (step && step->firstRow >= 0) app_.listView.showRow(step->firstRow);
+  showRunStatus(app_, stepStatusText(app_.settings.moji_type, direction, step));
+}
+
+// What an operation changes in the rows and cells is one undo step.
+void MainCommands::run(Operation operation) {
+  std::optional<ListStep> step;
+  if (const std::optional<StepKind> kind = listStepOf(operation)) step.emplace(app_.steps, app_.list, *kind);
+  handlerOf(operation)(*this);
+}
 
 MainCommands::Handler MainCommands::handlerOf(Operation operation) {
   using enum Operation;
@@ -424,6 +441,8 @@ MainCommands::Handler MainCommands::handlerOf(Operation operation) {
     case kMoveRowUp: return [](C& c) { c.editList(&ListEditing::moveRow, -1); };
     case kLayoutSerialNumbers: return [](C& c) { c.editList(&ListEditing::numberLayouts); };
     case kInitialValues: return [](C& c) { c.editList(&ListEditing::editInitialValues); };
+    case kUndo: return [](C& c) { c.takeStep(StepDirection::kUndo); };
+    case kRedo: return [](C& c) { c.takeStep(StepDirection::kRedo); };
   }
   return [](C&) {};
 }

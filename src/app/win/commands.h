@@ -8,6 +8,7 @@
 #include "app/win/app_state.h"
 #include "collect/collection_commands.h"
 #include "extras/list_check.h"
+#include "extras/step_status.h"
 #include "extras/win/check_dialog.h"
 #include "list/list_editing.h"
 #include "list/list_file.h"
@@ -49,6 +50,8 @@ class MainCommands : public CommandHost {
   // whole-list run, asks whether to end the CAD application now.
   void stopRun();
   void selectFailedRows();
+  // Undo or Redo of the last step, said in the status bar.
+  void takeStep(StepDirection direction);
   void exitOrAsk();
   void saveScript(RowChoice choice);
   void runExtrasSettings();

@@ -48,7 +48,13 @@ LRESULT onNotify(AppState& app, NMHDR* header) {
   switch (header->code) {
     case LVN_COLUMNCLICK: {
       const auto* click = reinterpret_cast<NMLISTVIEW*>(header);
-      if (!app.list.sortByColumn(click->iSubItem)) app.messages.show(kMsgSortFailed);
+      app.cellEditor.close();
+      bool sorted = false;
+      {
+        ListStep step(app.steps, app.list, StepKind::kSort);
+        sorted = app.list.sortByColumn(click->iSubItem);
+      }
+      if (!sorted) app.messages.show(kMsgSortFailed);
       app.listView.showRows();
       return 0;
     }

@@ -99,8 +99,10 @@ void greyMenuForRun(const AppState& app, HMENU popup) {
   for (int i = 0; i < count; ++i) {
     const UINT id = GetMenuItemID(popup, i);
     if (id == static_cast<UINT>(-1)) continue;  // a submenu or a separator
-    EnableMenuItem(popup, static_cast<UINT>(i),
-                   MF_BYPOSITION | (enabledWhen(app.runner.running(), static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+    bool enabled = enabledWhen(app.runner.running(), static_cast<int>(id));
+    if (id == kUndoCommandId) enabled = enabled && app.steps.canUndo();
+    if (id == kRedoCommandId) enabled = enabled && app.steps.canRedo();
+    EnableMenuItem(popup, static_cast<UINT>(i), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
   }
 }
 

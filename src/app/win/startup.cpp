@@ -55,6 +55,9 @@ void rebuildColumns(AppState& app) {
   app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
   showColumnsOfCurrentSet(app);
   app.listView.showRows();
+  if (app.steps.noteColumns(app.settings.moji_type, app.settings.scrpit_type, app.list.columns())) {
+    showRunStatus(app, extrasText(app.settings.moji_type, ExtrasText::kStepsCleared));
+  }
 }
 
 void startUp(AppState& app) {
@@ -88,6 +91,7 @@ void startUp(AppState& app) {
   readListFile(app.files, app.messages, automaticListPath(app), ListPass::kScriptSetOnly,
                app.settings.scrpit_type, app.list);
   app.list.rebuildColumns(currentScriptSet(app.scriptSets, app.settings.scrpit_type));
+  app.steps.noteColumns(app.settings.moji_type, app.settings.scrpit_type, app.list.columns());
   recallWindowMemory(app);
   showColumnsOfCurrentSet(app);
   app.editorFont = createEditorFont(app.dpi);

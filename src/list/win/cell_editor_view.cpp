@@ -23,8 +23,12 @@ void CellEditorView::open(HWND mainWindow, HFONT font, const ScriptSet& current,
   RECT place = {};
   place.left = LVIR_BOUNDS;
   if (row < 0 || SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place)) == FALSE) return;
+  steps_.begin(list_, StepKind::kCellEdit);
   const std::optional<CellEditor::Opening> opening = editor_.open(list_, current, column, sources);
-  if (!opening) return;
+  if (!opening) {
+    steps_.end(list_);
+    return;
+  }
   view_.showRows();
 
   // Over the cell, in the main window's client area.
@@ -49,6 +53,7 @@ void CellEditorView::destroyControl() {
   const bool hadFocus = GetFocus() == control || IsChild(control, GetFocus());
   DestroyWindow(control);
   if (hadFocus) SetFocus(view_.window());
+  steps_.end(list_);
   view_.showRows();
 }
 

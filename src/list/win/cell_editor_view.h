@@ -1,12 +1,14 @@
 // The cell editor on screen: the text box (951) or drop-down (952) that a right click
 // opens over a cell of the Drawing list, as children of the main window. The core
 // CellEditor decides what opens and what a close stores; this only makes, reads and
-// destroys the controls.
+// destroys the controls. From its opening to its close, what the editor changes is one
+// undo step.
 #pragma once
 
 #include <windows.h>
 
 #include "list/cell_editor.h"
+#include "list/list_steps.h"
 #include "list/win/drawing_list_view.h"
 #include "script/script_sets.h"
 
@@ -17,7 +19,8 @@ class CellEditorView {
   static constexpr UINT_PTR kCommitTimerId = 1;
   static constexpr UINT kCommitDelayMs = 200;
 
-  CellEditorView(DrawingList& list, DrawingListView& view) : list_(list), view_(view) {}
+  CellEditorView(DrawingList& list, DrawingListView& view, ListSteps& steps)
+      : list_(list), view_(view), steps_(steps) {}
 
   // Opens an editor over `column` of the first selected row; an editor still open is
   // closed first.
@@ -42,6 +45,7 @@ class CellEditorView {
 
   DrawingList& list_;
   DrawingListView& view_;
+  ListSteps& steps_;
   CellEditor editor_;
   HWND control_ = nullptr;
 };

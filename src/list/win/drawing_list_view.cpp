@@ -120,6 +120,8 @@ void DrawingListView::takeStateFromView(int first, int last) {
   }
 }
 
+void DrawingListView::showRow(int row) { SendMessageW(window_, LVM_ENSUREVISIBLE, row, FALSE); }
+
 bool DrawingListView::onNotify(NMHDR* header, LRESULT& result) {
   if (header->hwndFrom != window_) return false;
   result = 0;

@@ -33,6 +33,8 @@ class DrawingListView {
   std::vector<int> designWidths() const;
   // Row count and selection from the model, then a repaint of what is visible.
   void showRows();
+  // Scrolls the row into view.
+  void showRow(int row);
 
   // Notifications from the list; gives true when handled, with `result` set.
   bool onNotify(NMHDR* header, LRESULT& result);

@@ -532,12 +532,12 @@ TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {
     ExtrasSettings expected;
   };
   const std::vector<Case> cases = {
-      {u"check_before_run=1\r\nwatchdog_seconds=120\r\n", true, {true, 120}},
+      {u"check_before_run=1\r\nwatchdog_seconds=120\r\n", true, {true, 120, 1, {}}},
       {u"check_before_run=1\r\nwatchdog_seconds=120\r\n", false, {}},
       {u"check_before_run=2\r\nwatchdog_seconds=-5\r\n", true, {}},
       {u"watchdog_seconds=abc\r\nwatchdog_seconds=86401\r\n", true, {}},
-      {u"watchdog_seconds=9\r\nwatchdog_seconds=86400\r\ncheck_before_run=1", true, {false, 86400}},
-      {u"cad_at_once=4\r\n", true, {false, 0, 4}},
+      {u"watchdog_seconds=9\r\nwatchdog_seconds=86400\r\ncheck_before_run=1", true, {false, 86400, 1, {}}},
+      {u"cad_at_once=4\r\n", true, {false, 0, 4, {}}},
       {u"cad_at_once=8\r\ncad_at_once=9\r\n", true, {}},
       {u"cad_at_once=0\r\n", true, {}},
   };
@@ -548,12 +548,12 @@ TEST(ExtrasSettings, AreOffUnlessTheFileSaysOtherwise) {
   ScriptedMessages messages;
   FakeFileSystem files;
   EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), ExtrasSettings{});
-  ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {true, 45}));
-  EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{true, 45}));
+  ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {true, 45, 1, {}}));
+  EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{true, 45, 1, {}}));
   EXPECT_EQ(files.text(u"C:\\dv\\Dovevar-extras.ini"), u"check_before_run=1\r\nwatchdog_seconds=45\r\n")
       << "one CAD process at once is not written, so the file is as it was";
-  ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {false, 0, 6}));
-  EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{false, 0, 6}));
+  ASSERT_TRUE(writeExtrasSettings(files, messages.messages, u"C:\\dv", {false, 0, 6, {}}));
+  EXPECT_EQ(readExtrasSettings(files, u"C:\\dv"), (ExtrasSettings{false, 0, 6, {}}));
 }
 
 TEST(UnattendedRun, TheCommandLineNamesAListAndMayAskForRowByRow) {

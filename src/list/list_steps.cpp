@@ -154,8 +154,9 @@ void ListSteps::forgetIfListChangedUnseen(const DrawingList& list) {
 // The notes go back last first; each then notes the way forward, so the reversed list
 // redoes the step, and putting that back undoes it again.
 StepSummary ListSteps::putBack(DrawingList& list, Step& step) {
-  const bool orderOnly = std::all_of(step.changes.begin(), step.changes.end(),
-                                     [](const ListChange& change) { return change.kind == ListChange::Kind::kOrder; });
+  const bool orderOnly = std::all_of(step.changes.begin(), step.changes.end(), [](const ListChange& change) {
+    return change.kind == ListChange::Kind::kOrder;
+  });
   if (!orderOnly) list.selectNone();
   for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change) list.putBack(*change);
   std::reverse(step.changes.begin(), step.changes.end());

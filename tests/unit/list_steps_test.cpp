@@ -259,7 +259,8 @@ TEST_F(Steps, StepsGoWhenTheColumnsChangeOrTheListChangedUnseen) {
     int set;
     int dropColumn;  // -1: the columns stay
   };
-  for (const Change& change : {Change{"another set", kEnglish, 2, -1}, Change{"another language", kJapanese, 1, -1},
+  for (const Change& change : {Change{"another set", kEnglish, 2, -1},
+                               Change{"another language", kJapanese, 1, -1},
                                Change{"a column less", kEnglish, 1, 7}}) {
     SCOPED_TRACE(change.name);
     ListUnderSteps t;

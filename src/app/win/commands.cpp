@@ -108,7 +108,8 @@ void takeDroppedFiles(AppState& app, const DroppedPaths& paths) {
   DropOutcome outcome;
   {
     ListStep step(app.steps, app.list, StepKind::kCollection);
-    outcome = addDroppedPaths(app.files, app.list, currentScriptSet(app.scriptSets, app.settings.scrpit_type), paths);
+    const ScriptSet& current = currentScriptSet(app.scriptSets, app.settings.scrpit_type);
+    outcome = addDroppedPaths(app.files, app.list, current, paths);
     applyRulesToNewRows(app, outcome.firstNewRow);
   }
   app.listView.showRows();

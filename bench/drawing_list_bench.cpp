@@ -287,7 +287,7 @@ BENCHMARK(BM_BaselineSortFindingRowsByKey)->Arg(2000)->Arg(10000)->Unit(benchmar
 // and done again; only the direction named is timed.
 enum class Timed { kUndo, kRedo };
 
-void undoBenchmark(benchmark::State& state, Timed timed, StepKind kind, void (*change)(EditedList&)) {
+void BM_UndoRedoAtListScale(benchmark::State& state, Timed timed, StepKind kind, void (*change)(EditedList&)) {
   EditedList edited;
   ListSteps steps;
   edited.list.selectAll();
@@ -310,25 +310,14 @@ void undoBenchmark(benchmark::State& state, Timed timed, StepKind kind, void (*c
 void editColumn(EditedList& edited) { edited.editing.editColumn(); }
 void deleteEveryRow(EditedList& edited) { edited.editing.deleteSelectedRows(WhenNoneSelected::kTellUser); }
 
-void BM_UndoOneColumnEditOfHundredThousandRows(benchmark::State& state) {
-  undoBenchmark(state, Timed::kUndo, StepKind::kColumnEdit, editColumn);
-}
-BENCHMARK(BM_UndoOneColumnEditOfHundredThousandRows)->Unit(benchmark::kMillisecond);
-
-void BM_RedoOneColumnEditOfHundredThousandRows(benchmark::State& state) {
-  undoBenchmark(state, Timed::kRedo, StepKind::kColumnEdit, editColumn);
-}
-BENCHMARK(BM_RedoOneColumnEditOfHundredThousandRows)->Unit(benchmark::kMillisecond);
-
-void BM_UndoDeleteOfHundredThousandRows(benchmark::State& state) {
-  undoBenchmark(state, Timed::kUndo, StepKind::kDelete, deleteEveryRow);
-}
-BENCHMARK(BM_UndoDeleteOfHundredThousandRows)->Unit(benchmark::kMillisecond);
-
-void BM_RedoDeleteOfHundredThousandRows(benchmark::State& state) {
-  undoBenchmark(state, Timed::kRedo, StepKind::kDelete, deleteEveryRow);
-}
-BENCHMARK(BM_RedoDeleteOfHundredThousandRows)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UndoRedoAtListScale, undo_one_column_edit, Timed::kUndo, StepKind::kColumnEdit, editColumn)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UndoRedoAtListScale, redo_one_column_edit, Timed::kRedo, StepKind::kColumnEdit, editColumn)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UndoRedoAtListScale, undo_delete, Timed::kUndo, StepKind::kDelete, deleteEveryRow)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UndoRedoAtListScale, redo_delete, Timed::kRedo, StepKind::kDelete, deleteEveryRow)
+    ->Unit(benchmark::kMillisecond);
 
 // A working session of 100 steps over the 100,000 rows, each kind in turn: the most the
 // steps ever held, and how many were kept at the end.

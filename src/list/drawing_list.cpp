@@ -241,72 +241,35 @@ bool DrawingList::deleteRow(int row) {
   if (!hasRow(row)) {
     return false;
   }
-  if ((rows_[row].flags & RowState::kSelected) != 0) {
-    --selected_count_;
-  }
-  if (focused_row_ == row) {
-    focused_row_ = -1;
-  } else if (focused_row_ > row) {
-    --focused_row_;
-  }
-  first_selected_hint_ = std::min(first_selected_hint_, row);
-  if (ListChanges* const changes = notes()) {
-    ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
-    change.places.push_back(row);
-    change.rows.push_back(std::move(rows_[row]));
-  }
-  rows_.erase(rows_.begin() + row);
-  ++revision_;
+  removeRows({row});
   return true;
 }
 
 void DrawingList::deleteAllRows() {
-  ++revision_;
-  if (ListChanges* const changes = notes(); changes != nullptr && !rows_.empty()) {
-    ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
-    change.places.resize(rows_.size());
-    for (std::size_t r = 0; r < rows_.size(); ++r) change.places[r] = static_cast<std::int32_t>(r);
-    change.rows.swap(rows_);
-  }
-  rows_.clear();
-  selected_count_ = 0;
-  focused_row_ = -1;
-  first_selected_hint_ = 0;
+  std::vector<std::int32_t> places(rows_.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r) places[r] = static_cast<std::int32_t>(r);
+  removeRows(std::move(places));
 }
 
 int DrawingList::deleteSelectedRows() {
-  ListChanges* const changes = notes();
-  ListChange* change = nullptr;
-  if (changes != nullptr && selected_count_ > 0) {
-    change = &changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
-    change->places.reserve(selected_count_);
-    change->rows.reserve(selected_count_);
-  }
-  int kept = 0;
-  int focused = -1;
+  std::vector<std::int32_t> places;
+  places.reserve(selected_count_);
   for (int r = 0; r < rowCount(); ++r) {
-    if ((rows_[r].flags & RowState::kSelected) != 0) {
-      if (change != nullptr) {
-        change->places.push_back(r);
-        change->rows.push_back(std::move(rows_[r]));
-      }
-      continue;
-    }
-    if (r == focused_row_) {
-      focused = kept;
-    }
-    if (kept != r) {
-      rows_[kept] = std::move(rows_[r]);
-    }
-    ++kept;
+    if ((rows_[r].flags & RowState::kSelected) != 0) places.push_back(r);
   }
-  const int deleted = rowCount() - kept;
-  rows_.erase(rows_.begin() + kept, rows_.end());
-  ++revision_;
-  focused_row_ = focused;
-  selected_count_ = 0;
-  first_selected_hint_ = 0;
+  const int deleted = static_cast<int>(places.size());
+  removeRows(std::move(places));
   return deleted;
+}
+
+void DrawingList::removeRows(std::vector<std::int32_t> places) {
+  ++revision_;
+  std::vector<Row> taken = takeRows(places);
+  ListChanges* const changes = notes();
+  if (changes == nullptr || places.empty()) return;
+  ListChange& change = changes->emplace_back(changeOf(ListChange::Kind::kRowsOut));
+  change.places = std::move(places);
+  change.rows = std::move(taken);
 }
 
 std::u16string_view DrawingList::cell(int row, int column) const {
@@ -515,9 +478,9 @@ void DrawingList::noteCell(int row, int column) {
   changes->back().cells.push_back({row, column, std::u16string(cell(row, column))});
 }
 
-void DrawingList::markTouched(Row& row) {
-  if ((row.flags & RowState::kSelected) == 0) ++selected_count_;
-  row.flags = kSelectionFlags;
+void DrawingList::markTouched(int row) {
+  if ((rows_[row].flags & RowState::kSelected) == 0) ++selected_count_;
+  rows_[row].flags = kSelectionFlags;
 }
 
 std::vector<DrawingRow> DrawingList::takeRows(const std::vector<std::int32_t>& places) {
@@ -540,7 +503,8 @@ std::vector<DrawingRow> DrawingList::takeRows(const std::vector<std::int32_t>& p
   }
   rows_.erase(rows_.begin() + kept, rows_.end());
   focused_row_ = focused;
-  first_selected_hint_ = 0;
+  // The rows above the first taken out have not moved.
+  first_selected_hint_ = std::min(first_selected_hint_, first);
   return taken;
 }
 
@@ -556,15 +520,15 @@ void DrawingList::putRows(const std::vector<std::int32_t>& places, std::vector<R
     const int at = rowCount();
     if (next < rows.size() && (places[next] <= at || kept == after.size())) {
       rows[next].flags = 0;  // as it was taken out; it is no row of the list yet
-      markTouched(rows[next]);
       rows_.push_back(std::move(rows[next++]));
+      markTouched(at);
     } else {
       if (first + static_cast<int>(kept) == focused_row_) focused = at;
       rows_.push_back(std::move(after[kept++]));
     }
   }
   focused_row_ = focused;
-  first_selected_hint_ = 0;
+  first_selected_hint_ = std::min(first_selected_hint_, first);
 }
 
 std::vector<std::uint32_t> DrawingList::reorderRows(const std::vector<std::uint32_t>& places) {
@@ -587,14 +551,16 @@ void DrawingList::putBack(ListChange& change) {
       // Later notes of the same cell go back first; the reversed list redoes in turn. The
       // note's own buffer takes the text it replaces.
       std::u16string now;
+      int first = rowCount();
       for (auto entry = change.cells.rbegin(); entry != change.cells.rend(); ++entry) {
         if (!hasRow(entry->row) || entry->column >= columnCount()) continue;
         now.assign(cell(entry->row, entry->column));
         writeCell(entry->row, entry->column, entry->text);
         entry->text.assign(now);
-        markTouched(rows_[entry->row]);
+        markTouched(entry->row);
+        first = std::min(first, static_cast<int>(entry->row));
       }
-      first_selected_hint_ = 0;
+      noteSelectedAt(first);
       std::reverse(change.cells.begin(), change.cells.end());
       return;
     }

@@ -146,7 +146,11 @@ class DrawingList {
   ListChanges* notes();
   void noteCell(int row, int column);
   void writeCell(int row, int column, std::u16string_view text);
-  void markTouched(Row& row);
+  // The full selection state on a row put in or changed by an undo; the caller keeps the
+  // first-selected hint.
+  void markTouched(int row);
+  // Takes the rows at the places (ascending) out, noting them.
+  void removeRows(std::vector<std::int32_t> places);
   std::vector<Row> takeRows(const std::vector<std::int32_t>& places);
   void putRows(const std::vector<std::int32_t>& places, std::vector<Row>&& rows);
   std::vector<std::uint32_t> reorderRows(const std::vector<std::uint32_t>& places);

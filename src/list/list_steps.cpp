@@ -101,28 +101,20 @@ void ListSteps::end(DrawingList& list) {
   keepWithinCaps();
 }
 
-std::optional<StepSummary> ListSteps::undo(DrawingList& list) {
-  if (depth_ > 0) {
-    depth_ = 1;
-    end(list);
-  }
-  forgetIfListChangedUnseen(list);
-  if (!canUndo()) return std::nullopt;
-  --done_;
-  const StepSummary summary = putBack(list, steps_[done_]);
-  keepWithinCaps();
-  return summary;
-}
+std::optional<StepSummary> ListSteps::undo(DrawingList& list) { return take(list, true); }
 
-std::optional<StepSummary> ListSteps::redo(DrawingList& list) {
+std::optional<StepSummary> ListSteps::redo(DrawingList& list) { return take(list, false); }
+
+std::optional<StepSummary> ListSteps::take(DrawingList& list, bool back) {
   if (depth_ > 0) {
     depth_ = 1;
     end(list);
   }
   forgetIfListChangedUnseen(list);
-  if (!canRedo()) return std::nullopt;
+  if (back ? !canUndo() : !canRedo()) return std::nullopt;
+  if (back) --done_;
   const StepSummary summary = putBack(list, steps_[done_]);
-  ++done_;
+  if (!back) ++done_;
   keepWithinCaps();
   return summary;
 }

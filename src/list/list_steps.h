@@ -80,6 +80,8 @@ class ListSteps {
     bool operator==(const ColumnsKey&) const = default;
   };
 
+  // Undo (`back`) or redo, an open step ended first.
+  std::optional<StepSummary> take(DrawingList& list, bool back);
   void clear();
   // Changes the steps did not see make them wrong: they go.
   void forgetIfListChangedUnseen(const DrawingList& list);
